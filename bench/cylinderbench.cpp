@@ -1,0 +1,9 @@
+#include "benchmark.h"
+
+namespace bench {
+
+void runCylinderBenchmarks()
+{
+}
+
+} // namespace bench

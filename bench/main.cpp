@@ -1,0 +1,13 @@
+#include "benchmark.h"
+
+#include "application.h"
+#include "doevents.h"
+
+int main(int argc, char *argv[])
+{
+    forms::Application app(argc, argv, QStringLiteral("colourbench"));
+    forms::Pacing::setEnabled(false);
+    bench::runCubeBenchmarks();
+    bench::runCylinderBenchmarks();
+    return 0;
+}

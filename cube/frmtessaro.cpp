@@ -1,0 +1,283 @@
+#include "frmtessaro.h"
+
+#include "frminfotessaro.h"
+
+#include "commandbutton.h"
+#include "fonts.h"
+#include "formregistry.h"
+#include "label.h"
+#include "picturebox.h"
+#include "screen.h"
+
+using forms::CInt;
+using forms::LoopGoesOn;
+using forms::RGB;
+
+namespace {
+
+constexpr forms::Colour Black = RGB(0, 0, 0);
+constexpr forms::Colour Grey = RGB(128, 128, 128);
+
+forms::Label *makeLabel(forms::DrawingSurface *container, const QString &caption, int left, int top,
+                        int width, int height, forms::Colour background, int tabIndex,
+                        forms::Label::Alignment alignment = forms::Label::Alignment::Centre)
+{
+    auto *label = new forms::Label(container);
+    label->setCaption(caption);
+    label->setBackColor(background);
+    label->setAlignment(alignment);
+    label->setTabIndex(tabIndex);
+    label->Move(left, top, width, height);
+    return label;
+}
+
+forms::PictureBox *makePicture(forms::DrawingSurface *container, int left, int top, int width, int height,
+                               int tabIndex)
+{
+    auto *picture = new forms::PictureBox(container);
+    picture->setTabIndex(tabIndex);
+    picture->Move(left, top, width, height);
+    return picture;
+}
+
+forms::CommandButton *makeButton(forms::DrawingSurface *container, const QString &caption, int left,
+                                 int top, int width, int height, int tabIndex)
+{
+    auto *button = new forms::CommandButton(container);
+    button->setCaption(caption);
+    button->setTabIndex(tabIndex);
+    button->Move(left, top, width, height);
+    return button;
+}
+
+} // namespace
+
+frmTessaro::frmTessaro() : Form(11370, 7920)
+{
+    setCaption(QStringLiteral("Tessaro") + QString(24, QLatin1Char(' '))
+               + QStringLiteral("Ein Lehrprogramm zur additiven Farbmischung"));
+    setFont(forms::ClassicFont(13.5, true));
+    setBackColor(Grey);
+
+    cmdStart = makeButton(this, QStringLiteral("Start"), 7440, 6960, 1335, 375, 0);
+    Picture1 = makePicture(this, 120, 120, 6375, 6135, 1);
+    Picture1->setBackColor(RGB(192, 192, 192));
+    Label1 = makeLabel(Picture1, QStringLiteral("r"), 5640, 5640, 495, 375, RGB(255, 0, 0), 2);
+    Label3 = makeLabel(Picture1, QStringLiteral("g"), 360, 5400, 735, 375, RGB(0, 255, 0), 3);
+    Label2 = makeLabel(Picture1, QStringLiteral("b"), 360, 240, 735, 615, RGB(128, 128, 255), 4);
+    Picture2 = makePicture(this, 6840, 360, 4335, 3255, 5);
+    Picture2->setBackColor(Black);
+    Picture3 = makePicture(this, 10440, 4680, 735, 615, 6);
+    Picture4 = makePicture(this, 6960, 4680, 615, 615, 7);
+    Picture5 = makePicture(this, 8160, 4680, 615, 615, 8);
+    Picture6 = makePicture(this, 9480, 4680, 615, 615, 9);
+    Label4 = makeLabel(this, QStringLiteral("+"), 7560, 4920, 615, 255, Grey, 10);
+    Label5 = makeLabel(this, QStringLiteral("+"), 8760, 4920, 495, 255, Grey, 11);
+    Label6 = makeLabel(this, QStringLiteral("="), 10080, 4800, 375, 255, Grey, 12);
+    Label7 = makeLabel(this, QStringLiteral("Auf die Würfelflächen klicken!"), 1440, 6480, 4575, 615, Grey, 13,
+                       forms::Label::Alignment::Left);
+    Label7->setVisible(false);
+    Label8 = makeLabel(this, QStringLiteral("Maus über Schnittfläche bewegen!"), 7200, 3720, 3495, 375, Grey, 14);
+    Label9 = makeLabel(Picture2, QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"), 840, 960,
+                       3135, 1095, Black, 15);
+    Label9->setForeColor(RGB(255, 255, 255));
+    Label10 = makeLabel(Picture1, QStringLiteral("O"), 1440, 5640, 615, 375, RGB(255, 255, 255), 16);
+    Label10->setFont(forms::ClassicFont(18, true));
+    cmdInfo = makeButton(this, QStringLiteral("Info ON"), 9240, 6840, 1335, 495, 17);
+    cmdEnde = makeButton(this, QStringLiteral("Ende"), 7320, 6120, 1455, 495, 18);
+
+    connect(cmdStart, &forms::CommandButton::Click, this, &frmTessaro::cmdStart_Click);
+    connect(cmdInfo, &forms::CommandButton::Click, this, &frmTessaro::cmdInfo_Click);
+    connect(cmdEnde, &forms::CommandButton::Click, this, &frmTessaro::cmdEnde_Click);
+    connect(Picture1, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture1_MouseMove);
+    connect(Picture1, &forms::PictureBox::Click, this, &frmTessaro::Picture1_Click);
+    connect(Picture2, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture2_MouseMove);
+}
+
+void frmTessaro::Form_Load()
+{
+    setWidth(0.98f * forms::Screen::Width());
+    setHeight(0.98f * forms::Screen::Height());
+    Move(1, 1);
+
+    setScaleWidth(3000);
+    setScaleHeight(2250);
+    setScaleTop(-1000);
+    setScaleLeft(0);
+
+    Picture1->Move(50, -900, 1600, 1600);
+    Picture1->setScaleWidth(630);
+    Picture1->setScaleHeight(-630);
+    Picture1->setScaleLeft(10);
+    Picture1->setScaleTop(570);
+
+    Label1->Move(570, -10, 40, 40);
+    Label2->Move(180, 560, 40, 40);
+    Label3->Move(20, 120, 40, 40);
+    Label10->Move(180, -10, 40, 40);
+
+    Picture2->Move(1800, Picture1->Top(), 1000, 1000);
+    Picture2->setScaleWidth(255);
+    Picture2->setScaleHeight(-255);
+    Picture2->setScaleTop(255);
+    Picture2->setScaleLeft(0);
+
+    Label8->Move(Picture2->Left(), Picture2->Top() + Picture2->Height() + 50, 1000, 100);
+
+    Picture4->Move(Picture2->Left(), Label8->Top() + Label8->Height() + 100, 200, 200);
+    Picture5->Move(Picture4->Left() + Picture4->Width() + 100, Picture4->Top(), 200, 200);
+    Picture6->Move(Picture5->Left() + Picture5->Width() + 100, Picture4->Top(), 200, 200);
+    Picture3->Move(Picture6->Left() + Picture6->Width() + 100, Picture4->Top(), 200, 200);
+
+    Label4->Move(Picture4->Left() + Picture4->Width(), Picture4->Top() + 30, 100, 100);
+    Label5->Move(Picture5->Left() + Picture5->Width(), Label4->Top(), 100, 100);
+    Label6->Move(Picture6->Left() + Picture6->Width(), Picture4->Top() + 30, 100, 100);
+
+    cmdStart->Move(Picture2->Left(), Picture3->Top() + Picture3->Height() + 100, 300, 200);
+    cmdInfo->Move(cmdStart->Left() + cmdStart->Width() + 50, cmdStart->Top(), 300, 200);
+    cmdEnde->Move(cmdInfo->Left() + cmdInfo->Width() + 50, cmdStart->Top(), 300, 200);
+
+    Label7->setTop(Picture1->Top() + Picture1->Height() + 100);
+}
+
+void frmTessaro::DrawCube()
+{
+    forms::PictureBox &cube = *Picture1;
+    cube.setDrawWidth(2);
+
+    // Front face, green 0. Half steps: even components cover most of the face.
+    for (redValue = 0; LoopGoesOn(redValue, 255, 0.5f); redValue += 0.5f)
+        for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f)
+            cube.PSet(200 + 1.5f * redValue, 1.5f * blueValue, RGB(CInt(redValue), 0, CInt(blueValue)));
+
+    // Left face, red 0.
+    for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
+        for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
+            cube.PSet(200 - greenValue / 2, greenValue / 2 + 1.5f * blueValue,
+                      RGB(0, CInt(greenValue), CInt(blueValue)));
+
+    // Top face, blue 255. Its rows start at 382, half a unit under the front face's
+    // top edge; the edge line drawn next covers the seam.
+    for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
+        for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
+            cube.PSet(200 - greenValue / 2 + 1.5f * redValue, greenValue / 2 + 382,
+                      RGB(CInt(redValue), CInt(greenValue), 255));
+
+    cube.setDrawWidth(3);
+    cube.Line(200, 0, 600, 0, Black);
+    cube.Line(200, 0, 200, 500, Black);
+    cube.Line(200, 0, 60, 140, Black);
+    cube.Line(200, 382.5f, 582.5f, 382.5f, Black);
+    cube.Line(582.5f, 0, 582.5f, 382.5f, Black);
+    cube.Line(200, 382.5f, 72.5f, 510, Black);
+    cube.Line(72.5f, 127.5f, 72.5f, 510, Black);
+    cube.Line(72.5f, 510, 455, 510, Black);
+    cube.Line(455, 510, 582.5f, 382.5f, Black);
+    cube.setDrawWidth(1);
+}
+
+void frmTessaro::cmdStart_Click()
+{
+    DrawCube();
+    Picture2->setBackColor(Black);
+    Picture3->setBackColor(Black);
+    Picture4->setBackColor(Black);
+    Picture5->setBackColor(Black);
+    Picture6->setBackColor(Black);
+    Label7->setVisible(true);
+}
+
+void frmTessaro::cmdInfo_Click()
+{
+    if (cmdInfo->Caption() == QLatin1String("Info ON")) {
+        forms::FormRegistry::instance<frmInfoTessaro>().Show();
+        cmdInfo->setCaption(QStringLiteral("Info OFF"));
+    } else {
+        forms::FormRegistry::unload<frmInfoTessaro>();
+        cmdInfo->setCaption(QStringLiteral("Info ON"));
+        cmdStart->setCaption(QStringLiteral("Löschen"));
+        DrawCube();
+    }
+}
+
+void frmTessaro::cmdEnde_Click()
+{
+    Unload();
+    forms::FormRegistry::unload<frmInfoTessaro>();
+}
+
+void frmTessaro::splitPointerColour()
+{
+    const forms::HexSplit split = forms::SplitHex(hexText);
+    hexText = split.text;
+    redHex = split.redHex;
+    greenHex = split.greenHex;
+    blueHex = split.blueHex;
+    redValue = static_cast<float>(forms::Val(QStringLiteral("&H") + redHex));
+    greenValue = static_cast<float>(forms::Val(QStringLiteral("&H") + greenHex));
+    blueValue = static_cast<float>(forms::Val(QStringLiteral("&H") + blueHex));
+}
+
+void frmTessaro::Picture1_MouseMove(int, int, float x, float y)
+{
+    pointerColour = Picture1->Point(x, y);
+    hexText = forms::Hex(pointerColour);
+    pointerY = y;
+    pointerX = x;
+    splitPointerColour();
+}
+
+void frmTessaro::Picture1_Click()
+{
+    // The top-face cut paints the pointed red even when the front-face cut has
+    // already counted redValue past it.
+    const float pointedRed = redValue;
+
+    if (greenValue == 0) {
+        Picture1->Line(200, pointerY, 582.5f, pointerY, Black);
+        Picture1->Line(200, pointerY, 72.5f, static_cast<float>(pointerY + 127.5), Black);
+        Picture2->setDrawWidth(4);
+        for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
+            for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
+                Picture2->PSet(redValue, greenValue, RGB(CInt(redValue), CInt(greenValue), CInt(blueValue)));
+    }
+
+    if (redValue == 0) {
+        const auto bottom = static_cast<float>(200.0 - pointerX);
+        const auto top = static_cast<float>(200.0 - pointerX + 382.5);
+        Picture1->Line(pointerX, bottom, pointerX, top, Black);
+        Picture1->Line(pointerX, top, static_cast<float>(pointerX + 382.5), top, Black);
+        Picture2->setDrawWidth(4);
+        for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
+            for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
+                Picture2->PSet(redValue, blueValue, RGB(CInt(redValue), CInt(greenValue), CInt(blueValue)));
+    }
+
+    if (blueValue == 255) {
+        // A top-face point of red r lies where x + y = 582 + 1.5 r, so this is, within
+        // half a unit, the front-face column of that red.
+        const auto column = static_cast<float>(static_cast<double>(pointerX) + pointerY - 382.5);
+        Picture1->Line(column, 382.5f, column, 0, Black);
+        Picture1->Line(column, 382.5f, static_cast<float>(static_cast<double>(pointerX) + pointerY - 510), 510,
+                       Black);
+        Picture2->setDrawWidth(4);
+        for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
+            for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
+                Picture2->PSet(255 - greenValue, blueValue,
+                               RGB(CInt(pointedRed), CInt(greenValue), CInt(blueValue)));
+    }
+
+    cmdStart->setCaption(QStringLiteral("Löschen"));
+}
+
+void frmTessaro::Picture2_MouseMove(int, int, float x, float y)
+{
+    pointerColour = Picture2->Point(x, y);
+    hexText = forms::Hex(pointerColour);
+    splitPointerColour();
+
+    Picture3->setBackColor(RGB(CInt(redValue), CInt(greenValue), CInt(blueValue)));
+    Picture4->setBackColor(RGB(CInt(redValue), 0, 0));
+    Picture5->setBackColor(RGB(0, CInt(greenValue), 0));
+    Picture6->setBackColor(RGB(0, 0, CInt(blueValue)));
+}

@@ -1,0 +1,11 @@
+#include "frmtessaro.h"
+
+#include "application.h"
+#include "formregistry.h"
+
+int main(int argc, char *argv[])
+{
+    forms::Application app(argc, argv, QStringLiteral("Tessaro"));
+    forms::FormRegistry::instance<frmTessaro>().Show();
+    return app.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+namespace forms {
+
+// The application of a forms program: it ends when no form is loaded, not when the
+// last window closes, and it destroys its forms before Qt goes down.
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv, const QString &name);
+    ~Application() override;
+};
+
+} // namespace forms

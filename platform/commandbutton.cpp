@@ -1,0 +1,53 @@
+#include "commandbutton.h"
+
+#include "drawingsurface.h"
+#include "fonts.h"
+#include "handlerscope.h"
+
+namespace forms {
+
+namespace {
+constexpr int ClassicPadding = 3; // frame and focus margin on each side
+}
+
+CommandButton::CommandButton(DrawingSurface *container)
+    : QPushButton(container), Control(container), m_font(container->font())
+{
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QPushButton::clicked, this, [this] {
+        const HandlerScope handler;
+        emit Click();
+    });
+}
+
+void CommandButton::setCaption(const QString &caption)
+{
+    setText(caption);
+    fitCaption();
+}
+
+void CommandButton::setFont(const QFont &font)
+{
+    m_font = font;
+    fitCaption();
+}
+
+QSize CommandButton::captionArea() const
+{
+    return pixelRect().size() - QSize(2 * ClassicPadding, 2 * ClassicPadding);
+}
+
+void CommandButton::geometryChanged(const QRect &)
+{
+    setGeometry(pixelRect());
+    fitCaption();
+}
+
+void CommandButton::fitCaption()
+{
+    QPushButton::setFont(FittedFont(m_font, text(), captionArea(), TextFlow::SingleLine));
+}
+
+} // namespace forms

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "control.h"
+
+#include <QPushButton>
+
+namespace forms {
+
+class DrawingSurface;
+
+// A push button whose caption always fits: where it would not, even with the small
+// padding of a classic button, its font shrinks just enough.
+class CommandButton final : public QPushButton, public Control
+{
+    Q_OBJECT
+
+public:
+    explicit CommandButton(DrawingSurface *container);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+    void setFont(const QFont &font);
+    // The area a caption may take: the button less its frame and padding.
+    QSize captionArea() const;
+
+signals:
+    void Click();
+
+protected:
+    void geometryChanged(const QRect &oldPixels) override;
+
+private:
+    void fitCaption();
+
+    QFont m_font;
+};
+
+} // namespace forms

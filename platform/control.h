@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+
+namespace forms {
+
+class DrawingSurface;
+
+// Position and size of a control in the units of its container. Width and height
+// are magnitudes: in a container whose y grows upwards a control hangs down from
+// its top. The place is kept in the container's logical pixels, so a change of the
+// container's units moves no control.
+class Control
+{
+public:
+    explicit Control(DrawingSurface *container);
+    virtual ~Control();
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void setLeft(float left);
+    void setTop(float top);
+    void setWidth(float width);
+    void setHeight(float height);
+    void Move(float left, float top, float width, float height);
+
+    int TabIndex() const { return m_tabIndex; }
+    void setTabIndex(int index) { m_tabIndex = index; }
+
+    DrawingSurface *container() const { return m_container; }
+    QRectF logicalRect() const { return m_rect; }
+    // Whole logical pixels, edges rounded so that neighbours neither overlap nor gap.
+    QRect pixelRect() const;
+    // The container was resized while keeping its units: the control keeps its place
+    // in those units.
+    void scaleBy(double factorX, double factorY);
+
+protected:
+    virtual void geometryChanged(const QRect &oldPixels) = 0;
+
+private:
+    void setLogicalRect(const QRectF &rect);
+
+    DrawingSurface *m_container;
+    QRectF m_rect;
+    int m_tabIndex = 0;
+};
+
+} // namespace forms

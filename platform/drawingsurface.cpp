@@ -1,0 +1,317 @@
+#include "drawingsurface.h"
+
+#include "control.h"
+#include "handlerscope.h"
+#include "label.h"
+#include "rasteriser.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+std::vector<DrawingSurface *> &surfacesToFlush()
+{
+    static std::vector<DrawingSurface *> surfaces;
+    return surfaces;
+}
+
+std::uint32_t toPixel(Colour colour)
+{
+    const std::uint32_t red = colour & 0xFF;
+    const std::uint32_t green = (colour >> 8) & 0xFF;
+    const std::uint32_t blue = (colour >> 16) & 0xFF;
+    return 0xFF000000u | (red << 16) | (green << 8) | blue;
+}
+
+Colour fromPixel(std::uint32_t pixel)
+{
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+           | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+           | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+DrawingSurface::DrawingSurface(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    resizeImage();
+}
+
+DrawingSurface::~DrawingSurface()
+{
+    auto &pending = surfacesToFlush();
+    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
+    while (!m_controls.empty())
+        delete m_controls.back();
+}
+
+void DrawingSurface::setDrawWidth(int width)
+{
+    m_drawWidth = std::max(width, 1);
+}
+
+void DrawingSurface::setBackColor(Colour colour)
+{
+    m_backColor = colour;
+    Cls();
+}
+
+void DrawingSurface::PSet(float x, float y, Colour colour)
+{
+    const QPointF device = m_scale.toDevice(x, y);
+    Rasteriser rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
+                          m_image.height(), m_image.bytesPerLine() / 4);
+    markDirty(rasteriser.dot(device.x(), device.y(),
+                             static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio())),
+                             toPixel(colour)));
+}
+
+void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    const QPointF from = m_scale.toDevice(x1, y1);
+    const QPointF to = m_scale.toDevice(x2, y2);
+    Rasteriser rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
+                          m_image.height(), m_image.bytesPerLine() / 4);
+    markDirty(rasteriser.line(from.x(), from.y(), to.x(), to.y(),
+                              static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio())),
+                              toPixel(colour)));
+}
+
+Colour DrawingSurface::Point(float x, float y) const
+{
+    const QPointF device = m_scale.toDevice(x, y);
+    const double column = std::floor(device.x());
+    const double row = std::floor(device.y());
+    if (!(column >= 0 && row >= 0 && column < m_image.width() && row < m_image.height()))
+        return -1;
+    const auto *line = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(static_cast<int>(row)));
+    return fromPixel(line[static_cast<int>(column)]);
+}
+
+void DrawingSurface::Cls()
+{
+    m_image.fill(toPixel(m_backColor));
+    paintLabels();
+    markDirty(m_image.rect());
+}
+
+void DrawingSurface::flush()
+{
+    if (m_dirty.isEmpty())
+        return;
+    const double dpr = m_scale.devicePixelRatio();
+    const QRect logical = QRectF(m_dirty.x() / dpr, m_dirty.y() / dpr, m_dirty.width() / dpr,
+                                 m_dirty.height() / dpr)
+                              .toAlignedRect();
+    m_dirty = QRect();
+    auto &pending = surfacesToFlush();
+    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
+    update(logical);
+}
+
+void DrawingSurface::flushAll()
+{
+    const auto pending = surfacesToFlush();
+    for (DrawingSurface *surface : pending)
+        surface->flush();
+}
+
+void DrawingSurface::repaintAll()
+{
+    std::vector<QWidget *> windows;
+    for (DrawingSurface *surface : surfacesToFlush())
+        windows.push_back(surface->window());
+    flushAll();
+    std::sort(windows.begin(), windows.end());
+    windows.erase(std::unique(windows.begin(), windows.end()), windows.end());
+    for (QWidget *window : windows)
+        if (window->isVisible())
+            window->repaint();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect area = event->rect();
+    const double dpr = m_scale.devicePixelRatio();
+    painter.drawImage(QRectF(area), m_image,
+                      QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    resizeImage();
+}
+
+void DrawingSurface::resizeImage()
+{
+    const QSize logical = size();
+    const double dpr = devicePixelRatioF();
+    const QSize device(static_cast<int>(std::lround(logical.width() * dpr)),
+                       static_cast<int>(std::lround(logical.height() * dpr)));
+    if (device == m_image.size() && dpr == m_scale.devicePixelRatio())
+        return;
+
+    const QSizeF oldSize = m_scale.innerSize();
+    m_scale.setInnerSize(logical, dpr);
+    if (m_scale.hasUserScale() && !oldSize.isEmpty()) {
+        const double factorX = logical.width() / oldSize.width();
+        const double factorY = logical.height() / oldSize.height();
+        for (Control *control : m_controls)
+            control->scaleBy(factorX, factorY);
+    }
+
+    QImage resized(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    resized.fill(toPixel(m_backColor));
+    resized.setDevicePixelRatio(dpr);
+    if (!m_image.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = std::move(resized);
+    paintLabels();
+    markDirty(m_image.rect());
+}
+
+bool DrawingSurface::pointerTarget(QPointF position, QPointF *user) const
+{
+    const QPoint pixel(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    if (!rect().contains(pixel) || childAt(pixel))
+        return false;
+    for (const Control *control : m_controls) {
+        const auto *label = dynamic_cast<const Label *>(control);
+        if (label && label->Visible() && label->pixelRect().contains(pixel))
+            return false;
+    }
+    const double dpr = m_scale.devicePixelRatio();
+    *user = m_scale.fromDevice(QPointF(std::floor(position.x() * dpr) + 0.5,
+                                       std::floor(position.y() * dpr) + 0.5));
+    return true;
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    QPointF user;
+    if (!pointerTarget(event->position(), &user))
+        return;
+    const HandlerScope handler;
+    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()),
+                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent *event)
+{
+    QPointF user;
+    m_pressed = event->button() == Qt::LeftButton && pointerTarget(event->position(), &user);
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPointF user;
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && pointerTarget(event->position(), &user);
+    m_pressed = false;
+    if (!click)
+        return;
+    const HandlerScope handler;
+    emit Click();
+}
+
+void DrawingSurface::addControl(Control *control)
+{
+    m_controls.push_back(control);
+}
+
+void DrawingSurface::removeControl(Control *control)
+{
+    m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), control), m_controls.end());
+}
+
+void DrawingSurface::labelChanged(Label *label, const QRect &oldPixels)
+{
+    if (oldPixels != label->pixelRect() || !label->Visible()) {
+        fillLogical(oldPixels, m_backColor);
+        for (Control *control : m_controls) {
+            const auto *other = dynamic_cast<const Label *>(control);
+            if (other && other != label && other->Visible() && other->pixelRect().intersects(oldPixels))
+                paintLabel(other);
+        }
+    }
+    if (label->Visible())
+        paintLabel(label);
+}
+
+void DrawingSurface::paintLabels()
+{
+    for (const Control *control : m_controls)
+        if (const auto *label = dynamic_cast<const Label *>(control); label && label->Visible())
+            paintLabel(label);
+}
+
+void DrawingSurface::paintLabel(const Label *label)
+{
+    const QRect area = label->pixelRect();
+    if (area.isEmpty())
+        return;
+    {
+        QPainter painter(&m_image);
+        painter.fillRect(area, QColor::fromRgb(toPixel(label->BackColor())));
+        painter.setFont(label->paintedFont());
+        painter.setPen(QColor::fromRgb(toPixel(label->ForeColor())));
+        const int horizontal = label->alignment() == Label::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+        painter.drawText(area, horizontal | Qt::AlignTop | Qt::TextWordWrap, label->Caption());
+    }
+    const double dpr = m_scale.devicePixelRatio();
+    markDirty(QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr).toAlignedRect());
+}
+
+void DrawingSurface::fillLogical(const QRect &logical, Colour colour)
+{
+    if (logical.isEmpty())
+        return;
+    const double dpr = m_scale.devicePixelRatio();
+    const QRect device = QRectF(logical.x() * dpr, logical.y() * dpr, logical.width() * dpr,
+                                logical.height() * dpr)
+                             .toAlignedRect()
+                             .intersected(m_image.rect());
+    for (int row = device.top(); row <= device.bottom(); ++row) {
+        auto *line = reinterpret_cast<std::uint32_t *>(m_image.scanLine(row));
+        std::fill(line + device.left(), line + device.right() + 1, toPixel(colour));
+    }
+    markDirty(device);
+}
+
+void DrawingSurface::markDirty(const QRect &device)
+{
+    if (device.isEmpty())
+        return;
+    if (m_dirty.isEmpty()) {
+        surfacesToFlush().push_back(this);
+        QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
+    }
+    m_dirty |= device;
+}
+
+} // namespace forms

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "numericrules.h"
+#include "scalemapping.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+namespace forms {
+
+class Control;
+class Label;
+
+// A form's client area or a picture box: an image the widget owns and keeps, so
+// whatever is drawn stays until the program clears or paints over it. Dots, lines
+// and read-backs go through the surface's user units; windowless labels are
+// painted into the image and take the pointer over their own area.
+class DrawingSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(QWidget *parent = nullptr);
+    ~DrawingSurface() override;
+
+    const ScaleMapping &mapping() const { return m_scale; }
+    float ScaleLeft() const { return m_scale.scaleLeft(); }
+    float ScaleTop() const { return m_scale.scaleTop(); }
+    float ScaleWidth() const { return m_scale.scaleWidth(); }
+    float ScaleHeight() const { return m_scale.scaleHeight(); }
+    void setScaleLeft(float value) { m_scale.setScaleLeft(value); }
+    void setScaleTop(float value) { m_scale.setScaleTop(value); }
+    void setScaleWidth(float value) { m_scale.setScaleWidth(value); }
+    void setScaleHeight(float value) { m_scale.setScaleHeight(value); }
+
+    int DrawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int width);
+    Colour BackColor() const { return m_backColor; }
+    // Setting the background clears the surface.
+    void setBackColor(Colour colour);
+
+    void PSet(float x, float y, Colour colour);
+    void Line(float x1, float y1, float x2, float y2, Colour colour);
+    // The colour of the pixel at the point; -1 outside the surface.
+    Colour Point(float x, float y) const;
+    void Cls();
+
+    // The image as drawn, in device pixels.
+    const QImage &image() const { return m_image; }
+
+    // Hands what was drawn since the last call to the window system.
+    void flush();
+    static void flushAll();
+    static void repaintAll();
+
+signals:
+    void MouseMove(int button, int shift, float x, float y);
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    // Takes on the widget's current size at once: new units, a new image, controls
+    // kept in place in user units.
+    void resizeImage();
+
+private:
+    friend class Control;
+    friend class Label;
+    void addControl(Control *control);
+    void removeControl(Control *control);
+    void labelChanged(Label *label, const QRect &oldPixels);
+    void paintLabel(const Label *label);
+    void paintLabels();
+    void fillLogical(const QRect &logical, Colour colour);
+    void markDirty(const QRect &device);
+    // The user point under the pointer, or false where a label or a child
+    // control has the pointer.
+    bool pointerTarget(QPointF position, QPointF *user) const;
+
+    ScaleMapping m_scale;
+    QImage m_image;
+    int m_drawWidth = 1;
+    Colour m_backColor = RGB(255, 255, 255);
+    QRect m_dirty;
+    bool m_pressed = false;
+    std::vector<Control *> m_controls;
+};
+
+} // namespace forms

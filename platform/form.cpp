@@ -1,0 +1,200 @@
+#include "form.h"
+
+#include "control.h"
+#include "doevents.h"
+#include "formregistry.h"
+#include "handlerscope.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+int twipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+// The frame the window system will put around a new window. Platforms without a
+// window manager know it at once; on a desktop it is only known once a window has
+// been shown, so take that of a window already shown, or a typical title bar.
+QMargins expectedFrame(const QWidget *window)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (window->windowHandle()
+        && (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")))
+        return window->windowHandle()->frameMargins();
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->windowHandle()) {
+            const QMargins margins = other->windowHandle()->frameMargins();
+            if (!margins.isNull())
+                return margins;
+        }
+    }
+    constexpr int TypicalBorder = 4;
+    constexpr int TypicalTitleBar = 30;
+    return QMargins(TypicalBorder, TypicalTitleBar, TypicalBorder, TypicalBorder);
+}
+
+} // namespace
+
+Form::Form(int innerWidthTwips, int innerHeightTwips) : DrawingSurface(nullptr)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    create();
+    m_frame = expectedFrame(this);
+    const QSize inner(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
+    m_outer = inner + QSize(m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom());
+    applyOuterSize();
+}
+
+float Form::Width() const
+{
+    return static_cast<float>(m_outer.width() * TwipsPerPixel);
+}
+
+float Form::Height() const
+{
+    return static_cast<float>(m_outer.height() * TwipsPerPixel);
+}
+
+void Form::setWidth(float twips)
+{
+    m_outer.setWidth(twipsToPixels(twips));
+    applyOuterSize();
+}
+
+void Form::setHeight(float twips)
+{
+    m_outer.setHeight(twipsToPixels(twips));
+    applyOuterSize();
+}
+
+float Form::Left() const
+{
+    return static_cast<float>(pos().x() * TwipsPerPixel);
+}
+
+float Form::Top() const
+{
+    return static_cast<float>(pos().y() * TwipsPerPixel);
+}
+
+void Form::Move(float left, float top)
+{
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    FormRegistry::formLoaded(this);
+    const HandlerScope handler;
+    Form_Load();
+}
+
+void Form::Show()
+{
+    Load();
+    if (!m_loaded)
+        return;
+    arrangeTabOrder();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    hide();
+    FormRegistry::formUnloaded(this);
+}
+
+bool Form::DoEvents()
+{
+    forms::DoEvents();
+    return m_loaded;
+}
+
+void Form::Refresh()
+{
+    ShowProgress();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    const HandlerScope handler;
+    Unload();
+    event->accept();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    DrawingSurface::showEvent(event);
+    adoptFrame();
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    DrawingSurface::moveEvent(event);
+    adoptFrame();
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::Expose)
+        adoptFrame();
+    return DrawingSurface::event(event);
+}
+
+void Form::adoptFrame()
+{
+    // Once the window system has put its frame round the window, the client area is
+    // what is left of the outer size.
+    if (!isVisible() || !windowHandle())
+        return;
+    const QMargins actual = windowHandle()->frameMargins();
+    if (actual == m_frame)
+        return;
+    m_frame = actual;
+    applyOuterSize();
+}
+
+void Form::applyOuterSize()
+{
+    const QSize inner(std::max(1, m_outer.width() - m_frame.left() - m_frame.right()),
+                      std::max(1, m_outer.height() - m_frame.top() - m_frame.bottom()));
+    setFixedSize(inner);
+    resizeImage();
+}
+
+void Form::arrangeTabOrder()
+{
+    if (m_tabOrderArranged)
+        return;
+    m_tabOrderArranged = true;
+    std::vector<Control *> ordered;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (auto *control = dynamic_cast<Control *>(child); control && child->focusPolicy() != Qt::NoFocus)
+            ordered.push_back(control);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < ordered.size(); ++i)
+        setTabOrder(dynamic_cast<QWidget *>(ordered[i - 1]), dynamic_cast<QWidget *>(ordered[i]));
+    if (!ordered.empty())
+        dynamic_cast<QWidget *>(ordered.front())->setFocus();
+}
+
+} // namespace forms

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "drawingsurface.h"
+
+#include <QMargins>
+
+namespace forms {
+
+// A top-level window whose client area is a drawing surface. Width and Height are
+// its outer size in twips, frame and title bar included. Unloading hides the form
+// and marks it unloaded; it is only destroyed once no handler is running.
+class Form : public DrawingSurface
+{
+    Q_OBJECT
+
+public:
+    // The inner size the form was designed with, in twips.
+    Form(int innerWidthTwips, int innerHeightTwips);
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+
+    float Width() const;
+    float Height() const;
+    void setWidth(float twips);
+    void setHeight(float twips);
+    float Left() const;
+    float Top() const;
+    void Move(float left, float top);
+
+    // Loads the form (its Load event) on first use and shows it without owner and
+    // without blocking.
+    void Show();
+    void Unload();
+    void Load();
+    bool IsLoaded() const { return m_loaded; }
+
+    // Yields to the event loop; false once this form has been unloaded meanwhile, so
+    // a drawing loop knows to stop.
+    bool DoEvents();
+    // Shows what has been drawn so far, handling no input.
+    void Refresh();
+
+    // The frame the window system puts around the client area (an estimate until
+    // the window is shown).
+    QMargins frame() const { return m_frame; }
+
+protected:
+    virtual void Form_Load() {}
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void applyOuterSize();
+    void adoptFrame();
+    void arrangeTabOrder();
+
+    QSize m_outer;
+    QMargins m_frame;
+    bool m_loaded = false;
+    bool m_tabOrderArranged = false;
+};
+
+} // namespace forms

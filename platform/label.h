@@ -1,0 +1,52 @@
+#pragma once
+
+#include "control.h"
+#include "numericrules.h"
+
+#include <QFont>
+#include <QString>
+
+namespace forms {
+
+// A windowless label: painted into its container's picture whenever the container
+// is cleared and whenever the label changes, so later drawing covers it; yet it keeps
+// the pointer over its area. Text wraps at word boundaries from the top.
+class Label final : public Control
+{
+public:
+    enum class Alignment { Left, Centre };
+
+    explicit Label(DrawingSurface *container);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    bool Visible() const { return m_visible; }
+    void setVisible(bool visible);
+    Colour BackColor() const { return m_backColor; }
+    void setBackColor(Colour colour);
+    Colour ForeColor() const { return m_foreColor; }
+    void setForeColor(Colour colour);
+    QFont font() const { return m_font; }
+    void setFont(const QFont &font);
+    Alignment alignment() const { return m_alignment; }
+    void setAlignment(Alignment alignment);
+
+    // The font the caption is painted in: the label's own, shrunk where the caption
+    // would not fit otherwise.
+    QFont paintedFont() const;
+
+protected:
+    void geometryChanged(const QRect &oldPixels) override;
+
+private:
+    void changed();
+
+    QString m_caption;
+    bool m_visible = true;
+    Colour m_backColor = RGB(255, 255, 255);
+    Colour m_foreColor = RGB(0, 0, 0);
+    QFont m_font;
+    Alignment m_alignment = Alignment::Left;
+};
+
+} // namespace forms

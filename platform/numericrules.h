@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The arithmetic and text rules the drawings rely on. Plain functions, no widgets.
+namespace forms {
+
+using Colour = std::int32_t;
+
+// Packs a colour as red + 256 x green + 65536 x blue.
+constexpr Colour RGB(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+
+// Integer conversion to a 16-bit integer: nearest, halves to the even neighbour.
+// A result outside -32768..32767 is the runtime error "Overflow".
+std::int16_t CInt(double value);
+
+// Counted loop test: a loop on `counter` goes on while the counter has not passed
+// the limit in the direction of the step.
+constexpr bool LoopGoesOn(float counter, float limit, float step)
+{
+    return step >= 0 ? counter <= limit : counter >= limit;
+}
+
+// Upper-case hexadecimal digits without leading zeros; a negative value gives its
+// eight-digit two's-complement form.
+QString Hex(std::int32_t value);
+// The same for a double holding a whole number (rounded first, halves to even).
+QString Hex(double value);
+
+// The number at the start of a text: "&H" followed by hexadecimal digits, or a
+// decimal number. Anything else gives 0.
+double Val(const QString &text);
+
+// A number as text: a whole number as its digits without sign padding or point.
+QString NumberToText(double value);
+
+// Hex split of a colour value: padded to six digits, then read back as blue,
+// green and red pieces.
+struct HexSplit
+{
+    QString text;      // six (or more) digits
+    QString redHex;
+    QString greenHex;
+    QString blueHex;
+};
+HexSplit SplitHex(const QString &hexDigits);
+
+} // namespace forms

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "control.h"
+#include "drawingsurface.h"
+
+namespace forms {
+
+// A drawing surface placed on a form as a control.
+class PictureBox final : public DrawingSurface, public Control
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(DrawingSurface *container);
+
+protected:
+    void geometryChanged(const QRect &oldPixels) override;
+};
+
+} // namespace forms

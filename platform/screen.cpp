@@ -1,0 +1,20 @@
+#include "screen.h"
+
+#include "scalemapping.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace forms {
+
+float Screen::Width()
+{
+    return static_cast<float>(QGuiApplication::primaryScreen()->geometry().width() * TwipsPerPixel);
+}
+
+float Screen::Height()
+{
+    return static_cast<float>(QGuiApplication::primaryScreen()->geometry().height() * TwipsPerPixel);
+}
+
+} // namespace forms

@@ -1,0 +1,53 @@
+#include "textbox.h"
+
+#include "drawingsurface.h"
+#include "fonts.h"
+
+namespace forms {
+
+namespace {
+constexpr int FrameAndMargin = 4; // sunken frame and inner margin on each side
+}
+
+TextBox::TextBox(DrawingSurface *container) : QLineEdit(container), Control(container), m_font(container->font())
+{
+    setAlignment(Qt::AlignCenter);
+    setFrame(true);
+}
+
+void TextBox::setText(const QString &text)
+{
+    QLineEdit::setText(text);
+    fitText();
+}
+
+void TextBox::setBackColor(Colour colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    setPalette(colours);
+}
+
+void TextBox::setFont(const QFont &font)
+{
+    m_font = font;
+    fitText();
+}
+
+QSize TextBox::textArea() const
+{
+    return pixelRect().size() - QSize(2 * FrameAndMargin, 2 * FrameAndMargin);
+}
+
+void TextBox::geometryChanged(const QRect &)
+{
+    setGeometry(pixelRect());
+    fitText();
+}
+
+void TextBox::fitText()
+{
+    QLineEdit::setFont(FittedFont(m_font, text(), textArea(), TextFlow::SingleLine));
+}
+
+} // namespace forms

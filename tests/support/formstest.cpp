@@ -1,0 +1,50 @@
+#include "formstest.h"
+
+#include "doevents.h"
+#include "formregistry.h"
+#include "runtimeerror.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace formstest {
+
+void prepare()
+{
+    forms::Pacing::setEnabled(false);
+    forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
+}
+
+void reset()
+{
+    forms::FormRegistry::destroyAll();
+    forms::FormRegistry::resetProgramEnded();
+    QCoreApplication::processEvents();
+}
+
+QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y)
+{
+    const QPointF device = surface->mapping().toDevice(x, y);
+    const double dpr = surface->mapping().devicePixelRatio();
+    return QPoint(static_cast<int>(std::floor(device.x() / dpr)), static_cast<int>(std::floor(device.y() / dpr)));
+}
+
+void pointTo(forms::DrawingSurface *surface, float x, float y)
+{
+    QTest::mouseMove(surface, pixelOf(surface, x, y));
+}
+
+void clickAt(forms::DrawingSurface *surface, float x, float y)
+{
+    const QPoint pixel = pixelOf(surface, x, y);
+    QTest::mouseMove(surface, pixel);
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+}
+
+QString describe(forms::Colour colour)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(colour & 0xFF).arg((colour >> 8) & 0xFF).arg((colour >> 16) & 0xFF);
+}
+
+} // namespace formstest

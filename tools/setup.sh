@@ -1,0 +1,29 @@
+# Shared by ./run and ./test: installs what is missing on a Debian 12 machine, then
+# configures and builds. Sourced, so it runs in the caller's shell.
+
+packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Please install as root: apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        as_root=(sudo)
+    fi
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$root/build" --parallel "$jobs"
