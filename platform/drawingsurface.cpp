@@ -67,6 +67,14 @@ DrawingSurface::~DrawingSurface()
 void DrawingSurface::setDrawWidth(int width)
 {
     m_drawWidth = std::max(width, 1);
+    updatePen();
+}
+
+void DrawingSurface::updatePen()
+{
+    const int deviceWidth = static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio()));
+    if (deviceWidth != m_pen.diameter())
+        m_pen = DotShape(deviceWidth);
 }
 
 void DrawingSurface::setBackColor(Colour colour)
@@ -78,33 +86,27 @@ void DrawingSurface::setBackColor(Colour colour)
 void DrawingSurface::PSet(float x, float y, Colour colour)
 {
     const QPointF device = m_scale.toDevice(x, y);
-    Rasteriser rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
-                          m_image.height(), m_image.bytesPerLine() / 4);
-    markDirty(rasteriser.dot(device.x(), device.y(),
-                             static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio())),
-                             toPixel(colour)));
+    m_raster.dot(device.x(), device.y(), m_pen, toPixel(colour));
+    if (!m_flushPosted)
+        postFlush();
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
     const QPointF from = m_scale.toDevice(x1, y1);
     const QPointF to = m_scale.toDevice(x2, y2);
-    Rasteriser rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(),
-                          m_image.height(), m_image.bytesPerLine() / 4);
-    markDirty(rasteriser.line(from.x(), from.y(), to.x(), to.y(),
-                              static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio())),
-                              toPixel(colour)));
+    m_raster.line(from.x(), from.y(), to.x(), to.y(), m_pen, toPixel(colour));
+    if (!m_flushPosted)
+        postFlush();
 }
 
 Colour DrawingSurface::Point(float x, float y) const
 {
     const QPointF device = m_scale.toDevice(x, y);
-    const double column = std::floor(device.x());
-    const double row = std::floor(device.y());
-    if (!(column >= 0 && row >= 0 && column < m_image.width() && row < m_image.height()))
+    if (!(device.x() >= 0 && device.y() >= 0 && device.x() < m_image.width() && device.y() < m_image.height()))
         return -1;
-    const auto *line = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(static_cast<int>(row)));
-    return fromPixel(line[static_cast<int>(column)]);
+    const auto *line = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(floorToInt(device.y())));
+    return fromPixel(line[floorToInt(device.x())]);
 }
 
 void DrawingSurface::Cls()
@@ -116,6 +118,10 @@ void DrawingSurface::Cls()
 
 void DrawingSurface::flush()
 {
+    m_flushPosted = false;
+    m_dirty |= m_raster.takeTouched();
+    auto &pending = surfacesToFlush();
+    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
     if (m_dirty.isEmpty())
         return;
     const double dpr = m_scale.devicePixelRatio();
@@ -123,8 +129,6 @@ void DrawingSurface::flush()
                                  m_dirty.height() / dpr)
                               .toAlignedRect();
     m_dirty = QRect();
-    auto &pending = surfacesToFlush();
-    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
     update(logical);
 }
 
@@ -185,12 +189,16 @@ void DrawingSurface::resizeImage()
     QImage resized(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     resized.fill(toPixel(m_backColor));
     resized.setDevicePixelRatio(dpr);
+    updatePen();
     if (!m_image.isNull()) {
         QPainter painter(&resized);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, m_image);
     }
     m_image = std::move(resized);
+    // The image is never shared, so its pixels stay where they are until it is resized.
+    m_raster = Rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(), m_image.height(),
+                          m_image.bytesPerLine() / 4);
     paintLabels();
     markDirty(m_image.rect());
 }
@@ -307,11 +315,16 @@ void DrawingSurface::markDirty(const QRect &device)
 {
     if (device.isEmpty())
         return;
-    if (m_dirty.isEmpty()) {
-        surfacesToFlush().push_back(this);
-        QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
-    }
     m_dirty |= device;
+    if (!m_flushPosted)
+        postFlush();
+}
+
+void DrawingSurface::postFlush()
+{
+    m_flushPosted = true;
+    surfacesToFlush().push_back(this);
+    QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
 }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numericrules.h"
+#include "rasteriser.h"
 #include "scalemapping.h"
 
 #include <QImage>
@@ -47,8 +48,9 @@ public:
     Colour Point(float x, float y) const;
     void Cls();
 
-    // The image as drawn, in device pixels.
-    const QImage &image() const { return m_image; }
+    // A copy of the image as drawn, in device pixels. (The image itself is never
+    // shared: the rasteriser writes straight into its pixels.)
+    QImage image() const { return m_image.copy(); }
 
     // Hands what was drawn since the last call to the window system.
     void flush();
@@ -79,6 +81,8 @@ private:
     void paintLabels();
     void fillLogical(const QRect &logical, Colour colour);
     void markDirty(const QRect &device);
+    void postFlush();
+    void updatePen();
     // The user point under the pointer, or false where a label or a child
     // control has the pointer.
     bool pointerTarget(QPointF position, QPointF *user) const;
@@ -86,6 +90,9 @@ private:
     ScaleMapping m_scale;
     QImage m_image;
     int m_drawWidth = 1;
+    DotShape m_pen;
+    Rasteriser m_raster;
+    bool m_flushPosted = false;
     Colour m_backColor = RGB(255, 255, 255);
     QRect m_dirty;
     bool m_pressed = false;

@@ -21,13 +21,9 @@ int hexDigitValue(QChar c)
 }
 } // namespace
 
-std::int16_t CInt(double value)
+void RaiseOverflow()
 {
-    // nearbyint rounds in the current mode, which is to nearest, ties to even.
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0))
-        RaiseRuntimeError(QStringLiteral("Overflow"));
-    return static_cast<std::int16_t>(rounded);
+    RaiseRuntimeError(QStringLiteral("Overflow"));
 }
 
 QString Hex(std::int32_t value)
@@ -37,10 +33,10 @@ QString Hex(std::int32_t value)
 
 QString Hex(double value)
 {
-    const double rounded = std::nearbyint(value);
+    const double rounded = roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<std::int32_t>::min()
           && rounded <= std::numeric_limits<std::int32_t>::max()))
-        RaiseRuntimeError(QStringLiteral("Overflow"));
+        RaiseOverflow();
     return Hex(static_cast<std::int32_t>(rounded));
 }
 

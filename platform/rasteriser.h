@@ -2,36 +2,98 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace forms {
 
-// Fills round dots and wide lines into a 32-bit pixel buffer, exactly, without
-// blending. A pixel belongs to a dot when its centre lies within half the diameter
-// of the dot's centre; the centre sits on a pixel corner for even diameters and on a
-// pixel centre for odd ones, so every dot of one diameter has the same shape and is
-// exactly that many pixels across. Coordinates are continuous device pixels.
+// The pixels of a round dot: for each row of its bounding box, the [begin, end)
+// columns it covers. A pixel belongs to the dot when its centre lies within half the
+// diameter of the dot's centre, which sits on a pixel corner for even diameters and
+// on a pixel centre for odd ones, so every dot of one diameter has the same shape and
+// is exactly that many pixels across.
+class DotShape
+{
+public:
+    explicit DotShape(int diameter = 1);
+    int diameter() const { return m_diameter; }
+    const std::vector<std::pair<int, int>> &rows() const { return m_rows; }
+
+private:
+    int m_diameter;
+    std::vector<std::pair<int, int>> m_rows;
+};
+
+// Rounds down to a whole number; plain casts truncate towards zero instead.
+inline int floorToInt(double value)
+{
+    const int truncated = static_cast<int>(value);
+    return truncated - (value < truncated ? 1 : 0);
+}
+
+// Fills dots and wide lines into a 32-bit pixel buffer, exactly, without blending,
+// and keeps the bounding box of every pixel it has written since it was last asked.
+// Coordinates are continuous device pixels; the pixel (i, j) spans i..i+1, j..j+1.
 class Rasteriser
 {
 public:
+    Rasteriser() = default;
     Rasteriser(std::uint32_t *bits, int width, int height, qsizetype stridePixels);
 
-    // Returns the rectangle of pixels written (empty where the dot misses the buffer).
-    QRect dot(double x, double y, int diameter, std::uint32_t pixel);
-    // A line of the given width: dots stamped at steps of at most one pixel.
-    QRect line(double x1, double y1, double x2, double y2, int width, std::uint32_t pixel);
+    void dot(double x, double y, const DotShape &shape, std::uint32_t pixel);
+    // A line of the pen's width: dots stamped along it at steps of at most a pixel.
+    void line(double x1, double y1, double x2, double y2, const DotShape &pen, std::uint32_t pixel);
 
-    // The pixel rows of a dot of this diameter: [begin, end) columns for each row,
-    // relative to the dot's bounding box.
-    static const std::vector<std::pair<int, int>> &spans(int diameter);
+    // The pixels written since the last call, and forgets them.
+    QRect takeTouched();
 
 private:
-    std::uint32_t *m_bits;
-    int m_width;
-    int m_height;
-    qsizetype m_stride;
+    std::uint32_t *m_bits = nullptr;
+    int m_width = 0;
+    int m_height = 0;
+    qsizetype m_stride = 0;
+    int m_touchedLeft = 0;
+    int m_touchedTop = 0;
+    int m_touchedRight = -1;
+    int m_touchedBottom = -1;
 };
+
+inline void Rasteriser::dot(double x, double y, const DotShape &shape, std::uint32_t pixel)
+{
+    const int diameter = shape.diameter();
+    const double offset = 0.5 - diameter / 2.0;
+    const double left = x + offset;
+    const double top = y + offset;
+    // Far outside (or not a number): nothing to fill, and no integer overflow.
+    if (!(left > -diameter - 1.0 && top > -diameter - 1.0 && left < m_width && top < m_height))
+        return;
+    const int boxLeft = floorToInt(left);
+    const int boxTop = floorToInt(top);
+
+    const std::pair<int, int> *rows = shape.rows().data();
+    const int firstRow = std::max(0, -boxTop);
+    const int lastRow = std::min(diameter, m_height - boxTop);
+    std::uint32_t *line = m_bits + static_cast<qsizetype>(boxTop + firstRow) * m_stride;
+    for (int row = firstRow; row < lastRow; ++row, line += m_stride) {
+        const int begin = std::max(boxLeft + rows[row].first, 0);
+        const int end = std::min(boxLeft + rows[row].second, m_width);
+        for (int column = begin; column < end; ++column)
+            line[column] = pixel;
+    }
+    if (firstRow >= lastRow)
+        return;
+    if (m_touchedRight < m_touchedLeft) {
+        m_touchedLeft = m_width;
+        m_touchedTop = m_height;
+        m_touchedRight = -1;
+        m_touchedBottom = -1;
+    }
+    m_touchedLeft = std::min(m_touchedLeft, std::max(boxLeft, 0));
+    m_touchedRight = std::max(m_touchedRight, std::min(boxLeft + diameter, m_width) - 1);
+    m_touchedTop = std::min(m_touchedTop, boxTop + firstRow);
+    m_touchedBottom = std::max(m_touchedBottom, boxTop + lastRow - 1);
+}
 
 } // namespace forms
