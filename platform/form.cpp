@@ -55,6 +55,11 @@ Form::Form(int innerWidthTwips, int innerHeightTwips) : DrawingSurface(nullptr)
     applyOuterSize();
 }
 
+Form::~Form()
+{
+    FormRegistry::formDestroyed(this);
+}
+
 float Form::Width() const
 {
     return static_cast<float>(m_outer.width() * TwipsPerPixel);

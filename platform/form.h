@@ -16,6 +16,7 @@ class Form : public DrawingSurface
 public:
     // The inner size the form was designed with, in twips.
     Form(int innerWidthTwips, int innerHeightTwips);
+    ~Form() override;
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }

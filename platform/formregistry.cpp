@@ -1,5 +1,6 @@
 #include "formregistry.h"
 
+#include "application.h"
 #include "handlerscope.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,12 @@ void FormRegistry::formLoaded(Form *form)
     loaded().push_back(form);
 }
 
-void FormRegistry::formUnloaded(Form *form)
+void FormRegistry::formDestroyed(Form *form)
+{
+    forget(form);
+}
+
+void FormRegistry::forget(Form *form)
 {
     auto &forms = loaded();
     forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
@@ -42,10 +48,18 @@ void FormRegistry::formUnloaded(Form *form)
             break;
         }
     }
+}
+
+void FormRegistry::formUnloaded(Form *form)
+{
+    forget(form);
+    auto &forms = loaded();
     scheduleCollect();
     if (forms.empty()) {
         s_programEnded = true;
-        QCoreApplication::exit(0);
+        // Only a forms program's own application ends; a test harness carries on.
+        if (qobject_cast<Application *>(QCoreApplication::instance()))
+            QCoreApplication::exit(0);
     }
 }
 

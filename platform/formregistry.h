@@ -47,6 +47,7 @@ public:
 
     static void formLoaded(Form *form);
     static void formUnloaded(Form *form);
+    static void formDestroyed(Form *form);
     static int loadedCount();
 
     // Deletes the unloaded forms once no handler is running.
@@ -60,6 +61,7 @@ public:
     static void resetProgramEnded() { s_programEnded = false; }
 
 private:
+    static void forget(Form *form);
     static std::map<std::type_index, Form *> &defaults();
     static std::vector<std::unique_ptr<Form>> &owned();
     static std::vector<Form *> &loaded();

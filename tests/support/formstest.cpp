@@ -10,8 +10,26 @@
 
 namespace formstest {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform says so whenever a window gets a fixed size or is raised;
+// that is not worth a line in every test.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
 void prepare()
 {
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(quietOffscreenNotes);
     forms::Pacing::setEnabled(false);
     forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
 }

@@ -1,0 +1,232 @@
+#include "form.h"
+#include "formstest.h"
+#include "label.h"
+#include "picturebox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using forms::Colour;
+using forms::RGB;
+
+namespace {
+
+constexpr Colour Grey = RGB(64, 64, 64);
+constexpr Colour Ink = RGB(255, 0, 128);
+constexpr Colour LabelYellow = RGB(255, 255, 192);
+
+QRgb pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
+{
+    return surface.image().pixel(pixel) & 0xFFFFFF;
+}
+
+QRgb asPixel(Colour colour)
+{
+    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF) & 0xFFFFFF;
+}
+
+} // namespace
+
+// A form of 400 x 300 pixels with a picture box of 217 x 163 pixels in user units.
+class TestDrawingSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+
+    void init()
+    {
+        form = new forms::Form(400 * 15, 300 * 15);
+        form->setBackColor(Grey);
+        picture = new forms::PictureBox(form);
+        picture->Move(20 * 15, 30 * 15, 217 * 15, 163 * 15);
+        picture->setBackColor(Grey);
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup()
+    {
+        delete form;
+        formstest::reset();
+    }
+
+    void pointReadsWhatPSetDrew_data()
+    {
+        QTest::addColumn<float>("scaleLeft");
+        QTest::addColumn<float>("scaleTop");
+        QTest::addColumn<float>("scaleWidth");
+        QTest::addColumn<float>("scaleHeight");
+        QTest::newRow("twips") << 0.f << 0.f << 0.f << 0.f;
+        QTest::newRow("y up, odd units") << 10.f << 570.f << 630.f << -630.f;
+        QTest::newRow("origin in the middle") << -1200.f << -1200.f << 3000.f << 2400.f;
+    }
+    void pointReadsWhatPSetDrew()
+    {
+        applyScale();
+        picture->setDrawWidth(1);
+        const float left = picture->ScaleLeft();
+        const float top = picture->ScaleTop();
+        const float width = picture->ScaleWidth();
+        const float height = picture->ScaleHeight();
+        for (int i = 1; i < 10; ++i) {
+            const float x = left + width * i / 10.3f;
+            const float y = top + height * i / 9.7f;
+            const Colour colour = RGB(i * 20, 255 - i * 20, i);
+            picture->PSet(x, y, colour);
+            QCOMPARE(formstest::describe(picture->Point(x, y)), formstest::describe(colour));
+            QCOMPARE(pixelAt(*picture, formstest::pixelOf(picture, x, y)), asPixel(colour));
+        }
+        QCOMPARE(picture->Point(left - width, top), -1);
+        QCOMPARE(picture->Point(left, top + 2 * height), -1);
+    }
+
+    void pointerPositionReadsThePixelUnderIt_data() { pointReadsWhatPSetDrew_data(); }
+    void pointerPositionReadsThePixelUnderIt()
+    {
+        applyScale();
+        // Neighbouring pixels in different colours, so an error of one pixel shows.
+        picture->setDrawWidth(1);
+        for (int y = 40; y < 60; ++y)
+            for (int x = 90; x < 110; ++x) {
+                const QPointF user = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5));
+                picture->PSet(float(user.x()), float(user.y()), RGB(x, y, (x + y) % 2 * 255));
+            }
+        Colour seen = -2;
+        connect(picture, &forms::DrawingSurface::MouseMove, this,
+                [&](int, int, float x, float y) { seen = picture->Point(x, y); });
+        for (const QPoint pixel : {QPoint(90, 40), QPoint(95, 47), QPoint(109, 59), QPoint(100, 41)}) {
+            QTest::mouseMove(picture, pixel);
+            QTRY_COMPARE(formstest::describe(seen), formstest::describe(RGB(pixel.x(), pixel.y(),
+                                                                            (pixel.x() + pixel.y()) % 2 * 255)));
+        }
+    }
+
+    void dotsAreExactColoursWithoutBlending()
+    {
+        picture->setScaleWidth(100);
+        picture->setScaleHeight(100);
+        picture->setDrawWidth(10);
+        picture->PSet(50.3f, 50.6f, Ink);
+        const QImage image = picture->image();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
+                QVERIFY(pixel == asPixel(Ink) || pixel == asPixel(Grey));
+                inked += pixel == asPixel(Ink);
+            }
+        QCOMPARE(inked, 80);
+    }
+
+    void labelsArePaintedCoveredAndShownAgain()
+    {
+        forms::Label *label = addLabel();
+        const QPoint inside = label->pixelRect().center();
+        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+
+        picture->setDrawWidth(6);
+        const QPointF user = picture->mapping().fromLogical(QPointF(inside) + QPointF(0.5, 0.5));
+        picture->PSet(float(user.x()), float(user.y()), Ink);
+        QCOMPARE(pixelAt(*picture, inside), asPixel(Ink));
+        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), asPixel(LabelYellow));
+
+        picture->Cls();
+        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        picture->PSet(float(user.x()), float(user.y()), Ink);
+        picture->setBackColor(RGB(0, 0, 0));
+        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, QPoint(1, 1)), asPixel(RGB(0, 0, 0)));
+
+        label->setVisible(false);
+        QCOMPARE(pixelAt(*picture, inside), asPixel(RGB(0, 0, 0)));
+        label->setVisible(true);
+        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+    }
+
+    void labelsTakeThePointer()
+    {
+        forms::Label *label = addLabel();
+        QSignalSpy moves(picture, &forms::DrawingSurface::MouseMove);
+        QSignalSpy clicks(picture, &forms::DrawingSurface::Click);
+        const QPoint onLabel = label->pixelRect().center();
+        const QPoint beside = label->pixelRect().bottomRight() + QPoint(3, 3);
+
+        QTest::mouseMove(picture, onLabel);
+        QTest::mouseClick(picture, Qt::LeftButton, {}, onLabel);
+        QTest::mouseMove(picture, beside);
+        QTRY_COMPARE(moves.count(), 1);
+        QCOMPARE(clicks.count(), 0);
+        QTest::mouseClick(picture, Qt::LeftButton, {}, beside);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(moves.count(), 1);
+    }
+
+    void formGetsNoMovesOverItsControls()
+    {
+        QSignalSpy formMoves(form, &forms::DrawingSurface::MouseMove);
+        QSignalSpy pictureMoves(picture, &forms::DrawingSurface::MouseMove);
+        QTest::mouseMove(form, QPoint(50, 60));
+        QTRY_COMPARE(pictureMoves.count(), 1);
+        QTest::mouseMove(form, QPoint(300, 250));
+        QTRY_COMPARE(formMoves.count(), 1);
+        QCOMPARE(pictureMoves.count(), 1);
+    }
+
+    void changingUnitsMovesNoControl()
+    {
+        const QRect before = picture->geometry();
+        form->setScaleWidth(3000);
+        form->setScaleHeight(-2250);
+        form->setScaleTop(1000);
+        QCOMPARE(picture->geometry(), before);
+        QCOMPARE(double(picture->Left()), 20 * 3000.0 / 400);
+        QCOMPARE(double(picture->Width()), 217 * 3000.0 / 400);
+        QCOMPARE(double(picture->Top()), 1000 - 30 * 2250.0 / 300);
+
+        picture->Move(1500, 0, 300, 150);
+        QCOMPARE(picture->geometry(), QRect(200, 133, 40, 20));
+    }
+
+    void whatIsDrawnSurvivesARepaint()
+    {
+        picture->setDrawWidth(8);
+        picture->PSet(1500, 1500, Ink);
+        picture->hide();
+        picture->show();
+        form->repaint();
+        const QPoint pixel = formstest::pixelOf(picture, 1500, 1500);
+        QCOMPARE(picture->grab().toImage().pixel(pixel) & 0xFFFFFF, asPixel(Ink));
+        QCOMPARE(form->grab().toImage().pixel(picture->geometry().topLeft() + pixel) & 0xFFFFFF, asPixel(Ink));
+    }
+
+private:
+    void applyScale()
+    {
+        QFETCH(float, scaleLeft);
+        QFETCH(float, scaleTop);
+        QFETCH(float, scaleWidth);
+        QFETCH(float, scaleHeight);
+        if (scaleWidth == 0)
+            return;
+        picture->setScaleWidth(scaleWidth);
+        picture->setScaleHeight(scaleHeight);
+        picture->setScaleLeft(scaleLeft);
+        picture->setScaleTop(scaleTop);
+    }
+
+    forms::Label *addLabel()
+    {
+        auto *label = new forms::Label(picture);
+        label->setBackColor(LabelYellow);
+        label->setCaption(QStringLiteral("x"));
+        label->Move(30 * 15, 40 * 15, 50 * 15, 30 * 15);
+        return label;
+    }
+
+    forms::Form *form = nullptr;
+    forms::PictureBox *picture = nullptr;
+};
+
+QTEST_MAIN(TestDrawingSurface)
+#include "tst_drawingsurface.moc"

@@ -1,0 +1,197 @@
+#include "commandbutton.h"
+#include "doevents.h"
+#include "fonts.h"
+#include "form.h"
+#include "formregistry.h"
+#include "formstest.h"
+#include "label.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A form whose "Loop" button yields until the form is unloaded or a limit is hit,
+// and whose "Close" button unloads it.
+class YieldingForm : public forms::Form
+{
+public:
+    YieldingForm() : Form(300 * 15, 200 * 15)
+    {
+        loop = new forms::CommandButton(this);
+        loop->setCaption(QStringLiteral("Loop"));
+        loop->Move(10 * 15, 10 * 15, 80 * 15, 30 * 15);
+        close = new forms::CommandButton(this);
+        close->setCaption(QStringLiteral("Close"));
+        close->Move(100 * 15, 10 * 15, 80 * 15, 30 * 15);
+        connect(loop, &forms::CommandButton::Click, this, &YieldingForm::loop_Click);
+        connect(close, &forms::CommandButton::Click, this, [this] { Unload(); });
+    }
+
+    void loop_Click()
+    {
+        for (passes = 0; passes < 1000; ++passes) {
+            PSet(1, 1, 0);
+            if (!DoEvents())
+                break;
+        }
+        ++loopsEnded;
+    }
+
+    void Form_Load() override { ++loads; }
+
+    forms::CommandButton *loop;
+    forms::CommandButton *close;
+    int passes = 0;
+    int loopsEnded = 0;
+    int loads = 0;
+};
+
+class OtherForm : public forms::Form
+{
+public:
+    OtherForm() : Form(200 * 15, 100 * 15) {}
+};
+
+} // namespace
+
+class TestForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+    void cleanup()
+    {
+        forms::Pacing::setEnabled(false);
+        formstest::reset();
+    }
+
+    void outerSizeIsInTwips()
+    {
+        auto &form = forms::FormRegistry::instance<OtherForm>();
+        form.setWidth(15052.8f);
+        form.setHeight(11289.6f);
+        form.Move(1, 1);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(double(form.Width()), 1004 * 15.0);
+        QCOMPARE(double(form.Height()), 753 * 15.0);
+        QCOMPARE(form.frameGeometry(), QRect(0, 0, 1004, 753));
+        QCOMPARE(double(form.Left()), 0.0);
+    }
+
+    void loadRunsOnceAndShowCreatesOnFirstUse()
+    {
+        QVERIFY(!forms::FormRegistry::find<YieldingForm>());
+        auto &form = forms::FormRegistry::instance<YieldingForm>();
+        form.Show();
+        form.Show();
+        QCOMPARE(form.loads, 1);
+        QCOMPARE(&forms::FormRegistry::instance<YieldingForm>(), &form);
+    }
+
+    void programEndsWhenNoFormIsLoaded()
+    {
+        auto &first = forms::FormRegistry::instance<YieldingForm>();
+        auto &second = forms::FormRegistry::instance<OtherForm>();
+        first.Show();
+        second.Show();
+        forms::FormRegistry::unload<YieldingForm>();
+        forms::FormRegistry::unload<YieldingForm>(); // not loaded: nothing happens
+        QVERIFY(!first.isVisible());
+        QVERIFY(!forms::FormRegistry::programEnded());
+        second.close(); // the frame's close button
+        QVERIFY(!second.IsLoaded());
+        QVERIFY(forms::FormRegistry::programEnded());
+    }
+
+    void anUnloadedFormComesBackAsANewOne()
+    {
+        QPointer<YieldingForm> first = &forms::FormRegistry::instance<YieldingForm>();
+        forms::FormRegistry::instance<OtherForm>().Show();
+        first->Show();
+        first->Unload();
+        QTRY_VERIFY(first.isNull());
+        auto &second = forms::FormRegistry::instance<YieldingForm>();
+        QCOMPARE(second.loads, 1);
+        QVERIFY(second.IsLoaded());
+    }
+
+    void unloadInsideAYieldStopsTheLoopAndKeepsTheForm()
+    {
+        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        forms::FormRegistry::instance<OtherForm>().Show();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        // The click on "Close" arrives while "Loop" is yielding.
+        QTimer::singleShot(0, form, [form] { QTest::mouseClick(form->close, Qt::LeftButton); });
+        QTest::mouseClick(form->loop, Qt::LeftButton);
+        QVERIFY(!form.isNull());
+        QCOMPARE(form->loopsEnded, 1);
+        QVERIFY(form->passes < 1000);
+        QVERIFY(!form->IsLoaded());
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void nestedLoopsAllStopWhenTheFormGoes()
+    {
+        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTimer::singleShot(0, form, [form] {
+            QTimer::singleShot(0, form, [form] { QTest::mouseClick(form->close, Qt::LeftButton); });
+            QTest::mouseClick(form->loop, Qt::LeftButton);
+        });
+        QTest::mouseClick(form->loop, Qt::LeftButton);
+        QVERIFY(!form.isNull());
+        QCOMPARE(form->loopsEnded, 2);
+        QVERIFY(forms::FormRegistry::programEnded());
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void pacedYieldLastsAScreenRefresh()
+    {
+        auto &form = forms::FormRegistry::instance<YieldingForm>();
+        form.Show();
+        forms::Pacing::setEnabled(true);
+        bool handled = false;
+        QTimer::singleShot(0, &form, [&handled] { handled = true; });
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(form.DoEvents());
+        QVERIFY(timer.elapsed() >= forms::Pacing::frameMilliseconds() - 1);
+        QVERIFY(handled);
+    }
+
+    void zeroScaleIsARuntimeError()
+    {
+        OtherForm form;
+        QVERIFY_THROWS_EXCEPTION(formstest::RuntimeErrorRaised, form.setScaleWidth(0));
+    }
+
+    void captionsShrinkJustEnoughToFit()
+    {
+        auto &form = forms::FormRegistry::instance<YieldingForm>();
+        const QFont bold = forms::ClassicFont(13.5, true);
+        QCOMPARE(bold.pixelSize(), 18);
+        form.loop->setFont(bold);
+        form.loop->Move(0, 0, 63 * 15, 31 * 15);
+        form.loop->setCaption(QStringLiteral("Info Off"));
+        const QSize area = form.loop->captionArea();
+        const QFont fitted = form.loop->font();
+        QVERIFY(fitted.pixelSize() < 18);
+        QVERIFY(forms::TextFits(fitted, QStringLiteral("Info Off"), area, forms::TextFlow::SingleLine));
+        QFont larger = fitted;
+        larger.setPixelSize(fitted.pixelSize() + 1);
+        QVERIFY(!forms::TextFits(larger, QStringLiteral("Info Off"), area, forms::TextFlow::SingleLine));
+
+        form.loop->setCaption(QStringLiteral("Ende"));
+        QCOMPARE(form.loop->font().pixelSize(), 18);
+    }
+};
+
+QTEST_MAIN(TestForm)
+#include "tst_form.moc"
