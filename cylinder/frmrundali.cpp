@@ -1,0 +1,254 @@
+#include "frmrundali.h"
+
+#include "colourrules.h"
+#include "frminforundali.h"
+
+#include "commandbutton.h"
+#include "fonts.h"
+#include "formregistry.h"
+#include "screen.h"
+#include "textbox.h"
+
+#include <cmath>
+
+using forms::LoopGoesOn;
+using forms::RGB;
+
+namespace {
+
+constexpr forms::Colour DarkGrey = RGB(64, 64, 64);
+
+// Rings run from the rim inwards; every ring has the same points.
+constexpr float Rim = 1000;
+constexpr float InnermostRadius = 3;
+constexpr std::int16_t LastPoint = 499;
+constexpr float HueRingStep = -8;
+constexpr float DiscRingStep = -5;
+constexpr float CylinderRingStep = -10;
+constexpr float SliceStep = -0.1f;
+
+constexpr int FigureDotWidth = 10;
+constexpr int CylinderDotWidth = 20;
+
+forms::CommandButton *makeButton(forms::DrawingSurface *container, const QString &caption, int tabIndex)
+{
+    auto *button = new forms::CommandButton(container);
+    button->setCaption(caption);
+    button->setTabIndex(tabIndex);
+    return button;
+}
+
+forms::TextBox *makeTextBox(forms::DrawingSurface *container, const QString &text, forms::Colour background,
+                            int tabIndex)
+{
+    auto *box = new forms::TextBox(container);
+    box->setFont(forms::ClassicFont(24, false));
+    box->setBackColor(background);
+    box->setText(text);
+    box->setTabIndex(tabIndex);
+    return box;
+}
+
+} // namespace
+
+frmRundali::frmRundali() : Form(14400, 10800)
+{
+    setCaption(QStringLiteral("Rundali und Tubarin") + QString(7, QLatin1Char(' ')) + MakersCredit());
+    setFont(forms::ClassicFont(13.5, true));
+    setBackColor(DarkGrey);
+
+    Start1 = makeButton(this, QStringLiteral("Start1"), 0);
+    Start2 = makeButton(this, QStringLiteral("Start2"), 1);
+    start3 = makeButton(this, QStringLiteral("Start3"), 2);
+    cmdStop = makeButton(this, QStringLiteral("Halt"), 3);
+    cmdStop->setFont(forms::ClassicFont(13.5, false));
+    Text1 = makeTextBox(this, QStringLiteral("Text1"), RGB(255, 128, 128), 4);
+    Text2 = makeTextBox(this, QStringLiteral("Text2"), RGB(0, 255, 0), 5);
+    Text3 = makeTextBox(this, QStringLiteral("Text3"), RGB(128, 128, 255), 6);
+    cmdEnde = makeButton(this, QStringLiteral("Ende"), 7);
+    cmdInfo = makeButton(this, QStringLiteral("Info On"), 8);
+
+    connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
+    connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
+    connect(start3, &forms::CommandButton::Click, this, &frmRundali::start3_Click);
+    connect(cmdStop, &forms::CommandButton::Click, this, &frmRundali::cmdStop_Click);
+    connect(cmdEnde, &forms::CommandButton::Click, this, &frmRundali::cmdEnde_Click);
+    connect(cmdInfo, &forms::CommandButton::Click, this, &frmRundali::cmdInfo_Click);
+    connect(this, &forms::Form::MouseMove, this, &frmRundali::Form_MouseMove);
+}
+
+void frmRundali::Form_Load()
+{
+    setHeight(static_cast<float>(forms::Screen::Height() * 0.98));
+    setWidth(Height() * 1.25f);
+    Move(1, 1);
+
+    // The outer size includes frame and title bar, so a unit is only nearly square;
+    // the origin sits as far from the left edge as from the top.
+    setScaleWidth(3000);
+    setScaleHeight(Height() * 3000 / Width());
+    setScaleTop(-ScaleHeight() / 2);
+    setScaleLeft(ScaleTop());
+
+    Start1->Move(1200, -900, 200, 100);
+    Start2->Move(1500, -900, 200, 100);
+    start3->Move(1200, -700, 200, 100);
+    cmdStop->Move(1500, -700, 200, 100);
+    cmdEnde->Move(1200, -500, 200, 100);
+    cmdInfo->Move(1500, -500, 200, 100);
+    Text1->Move(1200, -300, 500, 200);
+    Text2->Move(1200, 0, 500, 200);
+    Text3->Move(1200, 300, 500, 200);
+
+    piValue = colourrules::SinglePi();
+    angleStep = (piValue + piValue) / 500;
+}
+
+float frmRundali::F(float angle) const
+{
+    return colourrules::F(angle, piValue);
+}
+
+float frmRundali::placePoint()
+{
+    const float theta = pointIndex * angleStep;
+    const float position = theta - colourrules::ThirdOfTurn(piValue);
+    pointX = static_cast<float>(radius * std::cos(static_cast<double>(position)));
+    pointY = static_cast<float>(radius * std::sin(static_cast<double>(position)));
+    return theta;
+}
+
+void frmRundali::paintHueCircle()
+{
+    for (radius = Rim; LoopGoesOn(radius, InnermostRadius, HueRingStep); radius += HueRingStep) {
+        for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
+            const colourrules::HueComponents hue = colourrules::HueColour(placePoint(), piValue);
+            redValue = forms::CInt(hue.red);
+            greenValue = forms::CInt(hue.green);
+            blueValue = forms::CInt(hue.blue);
+            PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
+        }
+        // The circle grows visibly, yet takes no input until it is complete.
+        Refresh();
+    }
+}
+
+bool frmRundali::paintSaturationDisc()
+{
+    for (radius = Rim; LoopGoesOn(radius, InnermostRadius, DiscRingStep); radius += DiscRingStep) {
+        for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
+            const float theta = placePoint();
+            whiteShare = (1000 - radius) / 1000;
+            const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
+            redValue = colourrules::MixWithWhite(hue.red, whiteShare);
+            greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
+            blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
+            PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
+        }
+        if (!yieldAfterRing())
+            return false;
+    }
+    return true;
+}
+
+bool frmRundali::paintColourCylinder()
+{
+    for (brightness = 1; LoopGoesOn(brightness, 0, SliceStep); brightness += SliceStep) {
+        for (radius = Rim; LoopGoesOn(radius, InnermostRadius, CylinderRingStep); radius += CylinderRingStep) {
+            for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
+                const float theta = placePoint();
+                whiteShare = (1000 - radius) / 1000;
+                const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
+                redValue = colourrules::MixWithWhite(hue.red, whiteShare);
+                greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
+                blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
+                PSet(pointX, pointY,
+                     RGB(colourrules::Darken(redValue, brightness), colourrules::Darken(greenValue, brightness),
+                         colourrules::Darken(blueValue, brightness)));
+            }
+            if (!yieldAfterRing())
+                return false;
+        }
+        // Between slices the halt flag is not looked at: a halt asked for here takes
+        // effect after the next slice's first ring.
+        if (!DoEvents())
+            return false;
+    }
+    return true;
+}
+
+bool frmRundali::yieldAfterRing()
+{
+    if (!DoEvents())
+        return false;
+    while (haltFlag == 1) {
+        if (!DoEvents())
+            return false;
+    }
+    return true;
+}
+
+void frmRundali::Start1_Click()
+{
+    currentFigure = 1;
+    setDrawWidth(FigureDotWidth);
+    paintHueCircle();
+}
+
+void frmRundali::Start2_Click()
+{
+    currentFigure = 2;
+    setDrawWidth(FigureDotWidth);
+    if (!paintSaturationDisc())
+        return;
+    cmdStop->setCaption(QStringLiteral("Halt"));
+}
+
+void frmRundali::start3_Click()
+{
+    currentFigure = 3;
+    setDrawWidth(CylinderDotWidth);
+    Cls();
+    paintColourCylinder();
+}
+
+void frmRundali::cmdStop_Click()
+{
+    haltFlag = 1 - haltFlag;
+    cmdStop->setCaption(haltFlag == 1 ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
+}
+
+void frmRundali::cmdInfo_Click()
+{
+    if (cmdInfo->Caption() == QLatin1String("Info On")) {
+        forms::FormRegistry::instance<frmInfoRundali>().Show();
+        cmdInfo->setCaption(QStringLiteral("Info Off"));
+        return;
+    }
+
+    forms::FormRegistry::unload<frmInfoRundali>();
+    cmdInfo->setCaption(QStringLiteral("Info On"));
+    // The redraw keeps the window's dot width and clears nothing. Each test reads the
+    // figure afresh, since a figure started inside the redraw's yields changes it.
+    if (currentFigure == 1)
+        paintHueCircle();
+    if (currentFigure == 2 && !paintSaturationDisc())
+        return;
+    if (currentFigure == 3)
+        paintColourCylinder();
+}
+
+void frmRundali::cmdEnde_Click()
+{
+    Unload();
+    forms::FormRegistry::unload<frmInfoRundali>();
+}
+
+void frmRundali::Form_MouseMove(int, int, float x, float y)
+{
+    const forms::Colour colour = Point(x, y);
+    const forms::HexSplit split = forms::SplitHex(forms::Hex(static_cast<double>(colour)));
+    Text1->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.redHex)));
+    Text2->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.greenHex)));
+    Text3->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.blueHex)));
+}

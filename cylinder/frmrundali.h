@@ -1,0 +1,73 @@
+#pragma once
+
+#include "form.h"
+
+#include <cstdint>
+
+namespace forms {
+class CommandButton;
+class TextBox;
+} // namespace forms
+
+// The hue circle, the saturation disc and the colour cylinder, painted dot by dot
+// onto the window, and the readout of the colour under the pointer.
+class frmRundali : public forms::Form
+{
+    Q_OBJECT
+
+public:
+    frmRundali();
+
+    float F(float angle) const;
+
+    void Start1_Click();
+    void Start2_Click();
+    void start3_Click();
+    void cmdStop_Click();
+    void cmdInfo_Click();
+    void cmdEnde_Click();
+    void Form_MouseMove(int button, int shift, float x, float y);
+
+    forms::CommandButton *Start1;
+    forms::CommandButton *Start2;
+    forms::CommandButton *start3;
+    forms::CommandButton *cmdStop;
+    forms::TextBox *Text1;
+    forms::TextBox *Text2;
+    forms::TextBox *Text3;
+    forms::CommandButton *cmdEnde;
+    forms::CommandButton *cmdInfo;
+
+    float piValue = 0;
+    float angleStep = 0;
+    std::int16_t haltFlag = 0;
+    std::int16_t currentFigure = 0;
+
+    // The figures count on these and not on locals: a figure started inside another's
+    // yield leaves them at its own final values, and that ends or shortens the figure
+    // it interrupted.
+    float radius = 0;
+    std::int16_t pointIndex = 0;
+    float pointX = 0;
+    float pointY = 0;
+    std::int16_t redValue = 0;
+    std::int16_t greenValue = 0;
+    std::int16_t blueValue = 0;
+    float whiteShare = 0;
+    float brightness = 0;
+
+protected:
+    void Form_Load() override;
+
+private:
+    // Puts pointX, pointY a third of a turn back from the hue angle of pointIndex on
+    // the ring of the current radius; returns that hue angle.
+    float placePoint();
+
+    // The ring loops of the three figures, shared with the redraw. Those that yield
+    // return false once the window has been unloaded meanwhile.
+    void paintHueCircle();
+    bool paintSaturationDisc();
+    bool paintColourCylinder();
+    bool yieldAfterRing();
+};

@@ -1,0 +1,11 @@
+#include "frmrundali.h"
+
+#include "application.h"
+#include "formregistry.h"
+
+int main(int argc, char *argv[])
+{
+    forms::Application app(argc, argv, QStringLiteral("Tubarin"));
+    forms::FormRegistry::instance<frmRundali>().Show();
+    return app.exec();
+}
