@@ -6,8 +6,8 @@ namespace forms {
 
 Application::Application(int &argc, char **argv, const QString &name) : QApplication(argc, argv)
 {
+    // No display name: Qt would append it to every window's caption.
     setApplicationName(name);
-    setApplicationDisplayName(name);
     setQuitOnLastWindowClosed(false);
 }
 
