@@ -2,6 +2,7 @@
 #include "formstest.h"
 #include "label.h"
 #include "picturebox.h"
+#include "rasteriser.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,9 +16,10 @@ constexpr Colour Grey = RGB(64, 64, 64);
 constexpr Colour Ink = RGB(255, 0, 128);
 constexpr Colour LabelYellow = RGB(255, 255, 192);
 
+// The colour of a logical pixel (its top left device pixel).
 QRgb pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
 {
-    return surface.image().pixel(pixel) & 0xFFFFFF;
+    return surface.image().pixel(pixel * surface.mapping().devicePixelRatio()) & 0xFFFFFF;
 }
 
 QRgb asPixel(Colour colour)
@@ -75,7 +77,8 @@ private slots:
             const Colour colour = RGB(i * 20, 255 - i * 20, i);
             picture->PSet(x, y, colour);
             QCOMPARE(formstest::describe(picture->Point(x, y)), formstest::describe(colour));
-            QCOMPARE(pixelAt(*picture, formstest::pixelOf(picture, x, y)), asPixel(colour));
+            const QPointF device = picture->mapping().toDevice(x, y);
+            QCOMPARE(picture->image().pixel(int(device.x()), int(device.y())) & 0xFFFFFF, asPixel(colour));
         }
         QCOMPARE(picture->Point(left - width, top), -1);
         QCOMPARE(picture->Point(left, top + 2 * height), -1);
@@ -89,7 +92,7 @@ private slots:
         picture->setDrawWidth(1);
         for (int y = 40; y < 60; ++y)
             for (int x = 90; x < 110; ++x) {
-                const QPointF user = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5));
+                const QPointF user = picture->mapping().fromLogical(QPointF(x + 0.5, y + 0.5));
                 picture->PSet(float(user.x()), float(user.y()), RGB(x, y, (x + y) % 2 * 255));
             }
         Colour seen = -2;
@@ -116,7 +119,11 @@ private slots:
                 QVERIFY(pixel == asPixel(Ink) || pixel == asPixel(Grey));
                 inked += pixel == asPixel(Ink);
             }
-        QCOMPARE(inked, 80);
+        int expected = 0;
+        const forms::DotShape shape(10 * int(picture->mapping().devicePixelRatio()));
+        for (const auto &[begin, end] : shape.rows())
+            expected += end - begin;
+        QCOMPARE(inked, expected);
     }
 
     void labelsArePaintedCoveredAndShownAgain()
@@ -196,8 +203,10 @@ private slots:
         picture->show();
         form->repaint();
         const QPoint pixel = formstest::pixelOf(picture, 1500, 1500);
-        QCOMPARE(picture->grab().toImage().pixel(pixel) & 0xFFFFFF, asPixel(Ink));
-        QCOMPARE(form->grab().toImage().pixel(picture->geometry().topLeft() + pixel) & 0xFFFFFF, asPixel(Ink));
+        const int dpr = int(picture->mapping().devicePixelRatio());
+        QCOMPARE(picture->grab().toImage().pixel(pixel * dpr) & 0xFFFFFF, asPixel(Ink));
+        QCOMPARE(form->grab().toImage().pixel((picture->geometry().topLeft() + pixel) * dpr) & 0xFFFFFF,
+                 asPixel(Ink));
     }
 
 private:
