@@ -1,0 +1,205 @@
+#include "dotreplay.h"
+
+#include "colourrules.h"
+#include "numericrules.h"
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+
+namespace {
+
+// Nothing painted here; dot numbers stay far below it.
+constexpr forms::Colour NoDot = forms::RGB(255, 255, 255);
+
+std::uint32_t toPixel(forms::Colour colour)
+{
+    return 0xFF000000u | (static_cast<std::uint32_t>(colour & 0xFF) << 16) | (colour & 0xFF00)
+           | ((colour >> 16) & 0xFF);
+}
+
+forms::Colour fromPixel(std::uint32_t pixel)
+{
+    return forms::RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::vector<Dot> rings(float from, float downTo, float step,
+                       const std::function<forms::Colour(float radius, int pointIndex)> &colour)
+{
+    std::vector<Dot> dots;
+    for (float radius = from; forms::LoopGoesOn(radius, downTo, step); radius += step) {
+        for (int point = 0; point <= 499; ++point) {
+            const QPointF place = ringPoint(radius, point);
+            dots.push_back({static_cast<float>(place.x()), static_cast<float>(place.y()), colour(radius, point)});
+        }
+    }
+    return dots;
+}
+
+colourrules::HueComponents hueOf(int pointIndex)
+{
+    const float pi = colourrules::SinglePi();
+    const float angleStep = (pi + pi) / 500;
+    return colourrules::HueColour(static_cast<std::int16_t>(pointIndex) * angleStep, pi);
+}
+
+struct Mixed
+{
+    std::int16_t red;
+    std::int16_t green;
+    std::int16_t blue;
+};
+
+Mixed mixedOf(float radius, int pointIndex)
+{
+    const float whiteShare = (1000 - radius) / 1000;
+    const colourrules::HueComponents hue = hueOf(pointIndex);
+    return {colourrules::MixWithWhite(hue.red, whiteShare), colourrules::MixWithWhite(hue.green, whiteShare),
+            colourrules::MixWithWhite(hue.blue, whiteShare)};
+}
+
+} // namespace
+
+QPointF ringPoint(float radius, int pointIndex)
+{
+    const float pi = colourrules::SinglePi();
+    const float angleStep = (pi + pi) / 500;
+    const float theta = static_cast<std::int16_t>(pointIndex) * angleStep;
+    const float position = theta - colourrules::ThirdOfTurn(pi);
+    return {static_cast<float>(radius * std::cos(static_cast<double>(position))),
+            static_cast<float>(radius * std::sin(static_cast<double>(position)))};
+}
+
+std::vector<Dot> hueCircleDots()
+{
+    return rings(1000, 3, -8, [](float, int point) {
+        const colourrules::HueComponents hue = hueOf(point);
+        return forms::RGB(forms::CInt(hue.red), forms::CInt(hue.green), forms::CInt(hue.blue));
+    });
+}
+
+std::vector<Dot> saturationDiscDots(float from, float downTo)
+{
+    return rings(from, downTo, -5, [](float radius, int point) {
+        const Mixed c = mixedOf(radius, point);
+        return forms::RGB(c.red, c.green, c.blue);
+    });
+}
+
+std::vector<Dot> cylinderSliceDots(float brightness, float from, float downTo)
+{
+    return rings(from, downTo, -10, [brightness](float radius, int point) {
+        const Mixed c = mixedOf(radius, point);
+        return forms::RGB(colourrules::Darken(c.red, brightness), colourrules::Darken(c.green, brightness),
+                          colourrules::Darken(c.blue, brightness));
+    });
+}
+
+std::vector<float> sliceBrightnesses()
+{
+    std::vector<float> slices;
+    for (float brightness = 1; forms::LoopGoesOn(brightness, 0, -0.1f); brightness += -0.1f)
+        slices.push_back(brightness);
+    return slices;
+}
+
+DotReplay::DotReplay(const forms::DrawingSurface &window)
+    : m_owners(static_cast<int>(window.width() * forms::TwipsPerPixel),
+               static_cast<int>(window.height() * forms::TwipsPerPixel))
+{
+    m_owners.setScaleWidth(window.ScaleWidth());
+    m_owners.setScaleHeight(window.ScaleHeight());
+    m_owners.setScaleTop(window.ScaleTop());
+    m_owners.setScaleLeft(window.ScaleLeft());
+    m_owners.setBackColor(NoDot);
+    if (m_owners.image().size() != window.image().size()
+        || m_owners.mapping().toDevice(1234.5, -987.25) != window.mapping().toDevice(1234.5, -987.25))
+        qFatal("The replay surface does not match the window");
+}
+
+void DotReplay::add(const std::vector<Dot> &dots, int drawWidth)
+{
+    m_owners.setDrawWidth(drawWidth);
+    for (const Dot &dot : dots) {
+        m_owners.PSet(dot.x, dot.y, static_cast<forms::Colour>(m_colours.size()));
+        m_colours.push_back(dot.colour);
+    }
+}
+
+QImage DotReplay::paintedOver(const QImage &before) const
+{
+    QImage result = before.convertToFormat(QImage::Format_RGB32);
+    const QImage &owners = m_owners.image();
+    for (int y = 0; y < owners.height(); ++y) {
+        const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
+        auto *line = reinterpret_cast<std::uint32_t *>(result.scanLine(y));
+        for (int x = 0; x < owners.width(); ++x) {
+            const forms::Colour dot = fromPixel(owner[x]);
+            if (dot != NoDot)
+                line[x] = toPixel(m_colours.at(dot));
+        }
+    }
+    return result;
+}
+
+std::vector<QPoint> DotReplay::pixelsOf(int index) const
+{
+    std::vector<QPoint> pixels;
+    const QImage &owners = m_owners.image();
+    for (int y = 0; y < owners.height(); ++y) {
+        const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
+        for (int x = 0; x < owners.width(); ++x)
+            if (fromPixel(owner[x]) == index)
+                pixels.emplace_back(x, y);
+    }
+    return pixels;
+}
+
+forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel)
+{
+    const QPointF user = surface.mapping().fromDevice(QPointF(pixel) + QPointF(0.5, 0.5));
+    return surface.Point(static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour)
+{
+    QImage image(window.image().size(), QImage::Format_RGB32);
+    image.fill(toPixel(colour));
+    return image;
+}
+
+QString imageDifference(const QImage &actual, const QImage &expected)
+{
+    if (actual.size() != expected.size())
+        return QStringLiteral("size %1x%2 instead of %3x%4")
+            .arg(actual.width())
+            .arg(actual.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    QString first;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *lineA = reinterpret_cast<const std::uint32_t *>(a.constScanLine(y));
+        const auto *lineE = reinterpret_cast<const std::uint32_t *>(e.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if ((lineA[x] & 0xFFFFFF) == (lineE[x] & 0xFFFFFF))
+                continue;
+            if (differing++ == 0) {
+                const forms::Colour got = fromPixel(lineA[x]);
+                const forms::Colour want = fromPixel(lineE[x]);
+                first = QStringLiteral("pixel (%1, %2) is (%3, %4, %5) instead of (%6, %7, %8)")
+                            .arg(x)
+                            .arg(y)
+                            .arg(got & 0xFF)
+                            .arg((got >> 8) & 0xFF)
+                            .arg((got >> 16) & 0xFF)
+                            .arg(want & 0xFF)
+                            .arg((want >> 8) & 0xFF)
+                            .arg((want >> 16) & 0xFF);
+            }
+        }
+    }
+    return differing ? QStringLiteral("%1 pixels differ; %2").arg(differing).arg(first) : QString();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "form.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+// One dot of a figure as the window should receive it.
+struct Dot
+{
+    float x = 0;
+    float y = 0;
+    forms::Colour colour = 0;
+};
+
+// Where a ring's point lies: a third of a turn back from its hue angle.
+QPointF ringPoint(float radius, int pointIndex);
+
+// The dots of the figures in drawing order, from the ring of radius `from` down to the
+// last ring not below `downTo`.
+std::vector<Dot> hueCircleDots();
+std::vector<Dot> saturationDiscDots(float from = 1000, float downTo = 3);
+std::vector<Dot> cylinderSliceDots(float brightness, float from = 1000, float downTo = 3);
+// The ten brightnesses of the cylinder's slices, as its loop counts them.
+std::vector<float> sliceBrightnesses();
+
+// The dots a test expects, replayed in order on a hidden surface of the window's size
+// and units, each in a colour that is its own number: every pixel then tells which dot
+// the window must show there, independent of how the platform shapes a dot.
+class DotReplay
+{
+public:
+    explicit DotReplay(const forms::DrawingSurface &window);
+
+    void add(const std::vector<Dot> &dots, int drawWidth);
+    int size() const { return static_cast<int>(m_colours.size()); }
+
+    // `before` with every pixel a dot covers in the colour of the dot on top.
+    QImage paintedOver(const QImage &before) const;
+    // The device pixels where dot `index` is on top; empty where later dots hide it.
+    std::vector<QPoint> pixelsOf(int index) const;
+
+private:
+    forms::Form m_owners;
+    std::vector<forms::Colour> m_colours;
+};
+
+// The colour the window gives back with Point at the centre of a device pixel.
+forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel);
+
+// A uniform image of the window's size, as a cleared window shows it.
+QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour);
+
+// Empty when both images are equal, else how many pixels differ and the first.
+QString imageDifference(const QImage &actual, const QImage &expected);

@@ -1,0 +1,534 @@
+#include "dotreplay.h"
+#include "frminforundali.h"
+#include "frmrundali.h"
+#include "formstest.h"
+
+#include "commandbutton.h"
+#include "formregistry.h"
+#include "textbox.h"
+
+#include <QTest>
+
+#include <array>
+#include <map>
+#include <cmath>
+#include <memory>
+
+using forms::RGB;
+
+namespace {
+
+constexpr forms::Colour Background = RGB(64, 64, 64);
+
+frmRundali &shownWindow()
+{
+    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
+    form.Show();
+    return form;
+}
+
+void click(forms::CommandButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Where each dot of a figure drawn once on a cleared window ends up; replayed once
+// per test run, the window's size and units being the same every time.
+const DotReplay &replayOf(const frmRundali &form, int figure, int dotWidth)
+{
+    static std::map<std::pair<int, int>, std::unique_ptr<DotReplay>> replays;
+    std::unique_ptr<DotReplay> &replay = replays[{figure, dotWidth}];
+    if (!replay) {
+        replay = std::make_unique<DotReplay>(form);
+        if (figure == 1)
+            replay->add(hueCircleDots(), dotWidth);
+        else if (figure == 2)
+            replay->add(saturationDiscDots(), dotWidth);
+        else
+            replay->add(cylinderSliceDots(sliceBrightnesses().back()), dotWidth);
+    }
+    return *replay;
+}
+
+// Draws a figure with its button; where its own dots hide the dot to be read, the
+// window is cleared and the figure drawn again with dots of a single pixel through
+// the redraw, which keeps the window's dot width.
+void drawFigure(frmRundali &form, forms::CommandButton *button, bool singlePixelDots)
+{
+    click(button);
+    if (!singlePixelDots)
+        return;
+    form.Cls();
+    form.setDrawWidth(1);
+    click(form.cmdInfo);
+    click(form.cmdInfo);
+}
+
+void compareDot(const frmRundali &form, const DotReplay &replay, int dot, forms::Colour colour)
+{
+    const std::vector<QPoint> pixels = replay.pixelsOf(dot);
+    QVERIFY(!pixels.empty());
+    for (const QPoint &pixel : pixels)
+        QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(colour));
+}
+
+// The form-level variables that the pointer readout must leave alone.
+auto figureState(const frmRundali &f)
+{
+    return std::make_tuple(f.piValue, f.angleStep, f.haltFlag, f.currentFigure, f.radius, f.pointIndex, f.pointX,
+                           f.pointY, f.redValue, f.greenValue, f.blueValue, f.whiteShare, f.brightness);
+}
+
+} // namespace
+
+class tst_RundaliFigures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void hueCircleIsPaintedExactly();
+    void hueCircleEndState();
+    void hueCircleFirstAndLastDot();
+    void hueCircleClockFace_data();
+    void hueCircleClockFace();
+    void hueCircleIgnoresHaltAndRepeats();
+
+    void saturationDiscIsPaintedExactly();
+    void saturationDisc_data();
+    void saturationDisc();
+    void saturationDiscInnermostRing();
+
+    void cylinderClearsAndPaintsTenSlices();
+    void cylinderLastSlice_data();
+    void cylinderLastSlice();
+    void cylinderInnermostRing();
+
+    void readout_data();
+    void readout();
+    void haltToggle();
+    void infoToggle();
+    void redrawWithoutFigure();
+    void redrawHueCircle();
+    void redrawSaturationDisc();
+    void redrawColourCylinder();
+};
+
+void tst_RundaliFigures::initTestCase()
+{
+    formstest::prepare();
+}
+
+void tst_RundaliFigures::cleanup()
+{
+    formstest::reset();
+}
+
+void tst_RundaliFigures::hueCircleIsPaintedExactly()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+
+    const QImage expected = replayOf(form, 1, 10).paintedOver(clearedImage(form, Background));
+    const QString difference = imageDifference(form.image(), expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    // Saturated hues only: nothing anywhere reaches 255.
+    const QImage &image = form.image();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(qRed(image.pixel(x, y)) < 255 && qGreen(image.pixel(x, y)) < 255
+                         && qBlue(image.pixel(x, y)) < 255,
+                     qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+}
+
+void tst_RundaliFigures::hueCircleEndState()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    QCOMPARE(form.currentFigure, 1);
+    QCOMPARE(form.radius, 0.0f);
+    QCOMPARE(form.pointIndex, 500);
+    QCOMPARE(form.DrawWidth(), 10);
+}
+
+void tst_RundaliFigures::hueCircleFirstAndLastDot()
+{
+    const QPointF first = ringPoint(1000, 0);
+    QCOMPARE(qRound(first.x()), -500);
+    QCOMPARE(qRound(first.y()), -866);
+
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    const DotReplay &replay = replayOf(form, 1, 10);
+
+    // What is left of the first dot lies within its 10 pixels round (-500, -866).
+    const std::vector<QPoint> firstPixels = replay.pixelsOf(0);
+    QVERIFY(!firstPixels.empty());
+    const QPointF centre = form.mapping().toDevice(-500, -866);
+    for (const QPoint &pixel : firstPixels) {
+        QVERIFY(std::hypot(pixel.x() + 0.5 - centre.x(), pixel.y() + 0.5 - centre.y()) < 6);
+        QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(254, 0, 127)));
+    }
+
+    // The last dot, point 499 of the ring of radius 8, lies whole on top.
+    const std::vector<QPoint> lastPixels = replay.pixelsOf(replay.size() - 1);
+    QVERIFY(lastPixels.size() >= 70);
+    const QPointF last = form.mapping().toDevice(ringPoint(8, 499).x(), ringPoint(8, 499).y());
+    for (const QPoint &pixel : lastPixels)
+        QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < 6);
+    QCOMPARE(form.pointX, static_cast<float>(ringPoint(8, 499).x()));
+    QCOMPARE(form.pointY, static_cast<float>(ringPoint(8, 499).y()));
+}
+
+void tst_RundaliFigures::hueCircleClockFace_data()
+{
+    QTest::addColumn<float>("radius");
+    QTest::addColumn<int>("pointIndex");
+    QTest::addColumn<forms::Colour>("colour");
+
+    struct Hour
+    {
+        int point;
+        int clock;
+        forms::Colour colour;
+    };
+    const Hour hours[] = {{0, 11, RGB(254, 0, 127)},   {42, 12, RGB(253, 0, 254)},  {83, 1, RGB(128, 0, 254)},
+                          {125, 2, RGB(0, 0, 254)},    {167, 3, RGB(0, 128, 254)},  {208, 4, RGB(0, 253, 254)},
+                          {250, 5, RGB(0, 254, 127)},  {292, 6, RGB(1, 254, 0)},    {333, 7, RGB(126, 254, 0)},
+                          {375, 8, RGB(254, 254, 0)},  {417, 9, RGB(254, 126, 0)},  {458, 10, RGB(254, 1, 0)}};
+    for (const float radius : {1000.0f, 904.0f, 800.0f})
+        for (const Hour &hour : hours)
+            QTest::addRow("ring %g, %d o'clock", radius, hour.clock) << radius << hour.point << hour.colour;
+}
+
+void tst_RundaliFigures::hueCircleClockFace()
+{
+    QFETCH(float, radius);
+    QFETCH(int, pointIndex);
+    QFETCH(forms::Colour, colour);
+
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    const int ring = static_cast<int>((1000 - radius) / 8);
+    compareDot(form, replayOf(form, 1, 10), ring * 500 + pointIndex, colour);
+}
+
+void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
+{
+    frmRundali &form = shownWindow();
+    click(form.cmdStop);
+    click(form.Start1);
+    const QImage once = form.image().copy();
+    click(form.Start1);
+    QVERIFY(form.image() == once);
+    QCOMPARE(form.haltFlag, 1);
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+
+    const QString difference =
+        imageDifference(once, replayOf(form, 1, 10).paintedOver(clearedImage(form, Background)));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void tst_RundaliFigures::saturationDiscIsPaintedExactly()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start2);
+
+    const QImage expected = replayOf(form, 2, 10).paintedOver(clearedImage(form, Background));
+    const QString difference = imageDifference(form.image(), expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(form.radius, 0.0f);
+    QCOMPARE(form.pointIndex, 500);
+    QCOMPARE(form.whiteShare, 0.995f);
+    QCOMPARE(form.DrawWidth(), 10);
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+}
+
+void tst_RundaliFigures::saturationDisc_data()
+{
+    QTest::addColumn<float>("radius");
+    QTest::addColumn<int>("pointIndex");
+    QTest::addColumn<forms::Colour>("colour");
+    QTest::addColumn<bool>("singlePixelDots");
+
+    struct Row
+    {
+        float radius;
+        std::array<forms::Colour, 4> colours;
+    };
+    const Row rows[] = {
+        {1000, {RGB(254, 0, 127), RGB(0, 0, 254), RGB(0, 254, 127), RGB(254, 254, 0)}},
+        {995, {RGB(254, 1, 128), RGB(1, 1, 254), RGB(1, 254, 128), RGB(254, 254, 1)}},
+        {750, {RGB(254, 64, 159), RGB(64, 64, 254), RGB(64, 254, 159), RGB(254, 254, 64)}},
+        // White share 0.5: 254.5 rounds to the even 254, 127.5 to 128.
+        {500, {RGB(254, 128, 191), RGB(128, 128, 254), RGB(128, 254, 191), RGB(254, 254, 128)}},
+        {250, {RGB(255, 191, 223), RGB(191, 191, 255), RGB(191, 255, 223), RGB(255, 255, 191)}},
+    };
+    const int points[] = {0, 125, 250, 375};
+    for (const Row &row : rows) {
+        for (int i = 0; i < 4; ++i) {
+            // Further in, point 0 lies under the last dots of its own ring.
+            const bool hidden = row.radius < 995 && (points[i] == 0 || row.radius < 500);
+            QTest::addRow("radius %g, point %d", row.radius, points[i])
+                << row.radius << points[i] << row.colours[i] << hidden;
+        }
+    }
+}
+
+void tst_RundaliFigures::saturationDisc()
+{
+    QFETCH(float, radius);
+    QFETCH(int, pointIndex);
+    QFETCH(forms::Colour, colour);
+    QFETCH(bool, singlePixelDots);
+
+    frmRundali &form = shownWindow();
+    drawFigure(form, form.Start2, singlePixelDots);
+    const int ring = static_cast<int>((1000 - radius) / 5);
+    compareDot(form, replayOf(form, 2, singlePixelDots ? 1 : 10), ring * 500 + pointIndex, colour);
+}
+
+void tst_RundaliFigures::saturationDiscInnermostRing()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start2);
+    const DotReplay &replay = replayOf(form, 2, 10);
+    int pixelsRead = 0;
+    for (int dot = replay.size() - 500; dot < replay.size(); ++dot) {
+        for (const QPoint &pixel : replay.pixelsOf(dot)) {
+            const forms::Colour colour = pointAt(form, pixel);
+            for (const int component : {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF})
+                QVERIFY2(component == 254 || component == 255, qPrintable(formstest::describe(colour)));
+            ++pixelsRead;
+        }
+    }
+    QVERIFY(pixelsRead >= 70);
+}
+
+void tst_RundaliFigures::cylinderClearsAndPaintsTenSlices()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    form.PSet(-1150, 1150, RGB(255, 255, 255));
+    click(form.start3);
+
+    // Cleared first; ten slices at the same place leave the last one, of brightness
+    // 0.09999992698431015, on top.
+    const QImage expected = replayOf(form, 3, 20).paintedOver(clearedImage(form, Background));
+    const QString difference = imageDifference(form.image(), expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
+    QCOMPARE(form.radius, 0.0f);
+    QCOMPARE(form.pointIndex, 500);
+    QCOMPARE(form.whiteShare, 0.99f);
+    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(form.DrawWidth(), 20);
+}
+
+void tst_RundaliFigures::cylinderLastSlice_data()
+{
+    QTest::addColumn<float>("radius");
+    QTest::addColumn<int>("pointIndex");
+    QTest::addColumn<forms::Colour>("colour");
+    QTest::addColumn<bool>("singlePixelDots");
+
+    // 255 darkens to 25, not 26.
+    QTest::newRow("rim, point 0") << 1000.0f << 0 << RGB(25, 0, 13) << true;
+    QTest::newRow("rim, point 125") << 1000.0f << 125 << RGB(0, 0, 25) << false;
+    QTest::newRow("radius 500, point 125") << 500.0f << 125 << RGB(13, 13, 25) << false;
+    QTest::newRow("radius 500, point 375") << 500.0f << 375 << RGB(25, 25, 13) << false;
+}
+
+void tst_RundaliFigures::cylinderLastSlice()
+{
+    QFETCH(float, radius);
+    QFETCH(int, pointIndex);
+    QFETCH(forms::Colour, colour);
+    QFETCH(bool, singlePixelDots);
+
+    frmRundali &form = shownWindow();
+    drawFigure(form, form.start3, singlePixelDots);
+    const int ring = static_cast<int>((1000 - radius) / 10);
+    compareDot(form, replayOf(form, 3, singlePixelDots ? 1 : 20), ring * 500 + pointIndex, colour);
+}
+
+void tst_RundaliFigures::cylinderInnermostRing()
+{
+    // Every dot of the last slice's innermost ring, radius 10, is the same grey.
+    frmRundali &form = shownWindow();
+    click(form.start3);
+    const DotReplay &replay = replayOf(form, 3, 20);
+    int pixelsRead = 0;
+    for (int dot = replay.size() - 500; dot < replay.size(); ++dot) {
+        for (const QPoint &pixel : replay.pixelsOf(dot)) {
+            QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(25, 25, 25)));
+            ++pixelsRead;
+        }
+    }
+    QVERIFY(pixelsRead >= 300);
+}
+
+void tst_RundaliFigures::readout_data()
+{
+    QTest::addColumn<bool>("dotted");
+    QTest::addColumn<forms::Colour>("colour");
+    QTest::addColumn<QPointF>("place");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("empty background") << false << 0 << QPointF(-700, 300) << QStringList{"64", "64", "64"};
+    QTest::newRow("pure red") << true << RGB(255, 0, 0) << QPointF(-600, 200) << QStringList{"255", "0", "0"};
+    QTest::newRow("green 255 pads to six digits")
+        << true << 65280 << QPointF(-500, 100) << QStringList{"0", "255", "0"};
+    QTest::newRow("blue 1") << true << 65536 << QPointF(-400, 0) << QStringList{"0", "0", "1"};
+    QTest::newRow("white") << true << RGB(255, 255, 255) << QPointF(-300, -100) << QStringList{"255", "255", "255"};
+    QTest::newRow("mixed") << true << RGB(1, 162, 10) << QPointF(-200, -200) << QStringList{"1", "162", "10"};
+}
+
+void tst_RundaliFigures::readout()
+{
+    QFETCH(bool, dotted);
+    QFETCH(forms::Colour, colour);
+    QFETCH(QPointF, place);
+    QFETCH(QStringList, texts);
+
+    frmRundali &form = shownWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.Text1->Text(), QStringLiteral("Text1"));
+    QCOMPARE(form.Text2->Text(), QStringLiteral("Text2"));
+    QCOMPARE(form.Text3->Text(), QStringLiteral("Text3"));
+
+    const auto x = static_cast<float>(place.x());
+    const auto y = static_cast<float>(place.y());
+    if (dotted) {
+        form.setDrawWidth(10);
+        form.PSet(x, y, colour);
+    }
+    const auto before = figureState(form);
+    formstest::pointTo(&form, x, y);
+    QTRY_COMPARE(form.Text1->Text(), texts.at(0));
+    QCOMPARE(form.Text2->Text(), texts.at(1));
+    QCOMPARE(form.Text3->Text(), texts.at(2));
+    QVERIFY(figureState(form) == before);
+}
+
+void tst_RundaliFigures::haltToggle()
+{
+    frmRundali &form = shownWindow();
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    const QStringList captions = {"Weiter", "Halt", "Weiter"};
+    for (int i = 0; i < 3; ++i) {
+        click(form.cmdStop);
+        QCOMPARE(form.haltFlag, i % 2 == 0 ? 1 : 0);
+        QCOMPARE(form.cmdStop->Caption(), captions.at(i));
+    }
+}
+
+void tst_RundaliFigures::infoToggle()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    const QImage circle = form.image().copy();
+
+    click(form.cmdInfo);
+    auto *info = forms::FormRegistry::find<frmInfoRundali>();
+    QVERIFY(info);
+    QVERIFY(info->IsLoaded());
+    QVERIFY(info->isVisible());
+    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info Off"));
+    QVERIFY(form.image() == circle);
+
+    click(form.cmdInfo);
+    QVERIFY(!forms::FormRegistry::find<frmInfoRundali>());
+    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+    QVERIFY(form.IsLoaded());
+    QVERIFY(!forms::FormRegistry::programEnded());
+
+    // Closed through its own frame: the caption stays until the next click.
+    click(form.cmdInfo);
+    forms::FormRegistry::find<frmInfoRundali>()->close();
+    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info Off"));
+    click(form.cmdInfo);
+    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+}
+
+void tst_RundaliFigures::redrawWithoutFigure()
+{
+    frmRundali &form = shownWindow();
+    click(form.cmdInfo);
+    click(form.cmdInfo);
+    QCOMPARE(form.currentFigure, 0);
+    QVERIFY(form.image() == clearedImage(form, Background));
+}
+
+void tst_RundaliFigures::redrawHueCircle()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start1);
+    form.Cls();
+    form.setDrawWidth(30);
+    form.Line(-1100, -1100, 1100, 1100, RGB(255, 255, 255));
+    const QImage covered = form.image().copy();
+
+    // The redraw paints over what the window shows with the dots as wide as they are now.
+    form.setDrawWidth(3);
+    click(form.cmdInfo);
+    click(form.cmdInfo);
+
+    DotReplay replay(form);
+    replay.add(hueCircleDots(), 3);
+    const QString difference = imageDifference(form.image(), replay.paintedOver(covered));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(form.DrawWidth(), 3);
+    QCOMPARE(form.currentFigure, 1);
+}
+
+void tst_RundaliFigures::redrawSaturationDisc()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start2);
+    form.Cls();
+    // The redraw leaves the halt button's caption as it finds it.
+    form.cmdStop->setCaption(QStringLiteral("Weiter"));
+    form.setDrawWidth(4);
+    click(form.cmdInfo);
+    click(form.cmdInfo);
+
+    DotReplay replay(form);
+    replay.add(saturationDiscDots(), 4);
+    const QString difference = imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background)));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+    QCOMPARE(form.DrawWidth(), 4);
+    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(form.radius, 0.0f);
+}
+
+void tst_RundaliFigures::redrawColourCylinder()
+{
+    frmRundali &form = shownWindow();
+    click(form.start3);
+    form.Cls();
+    form.PSet(-1150, 1150, RGB(255, 255, 255));
+    const QImage marked = form.image().copy();
+    form.setDrawWidth(4);
+    click(form.cmdInfo);
+    click(form.cmdInfo);
+
+    // Not cleared first, and the dots keep the window's width.
+    DotReplay replay(form);
+    replay.add(cylinderSliceDots(sliceBrightnesses().back()), 4);
+    const QString difference = imageDifference(form.image(), replay.paintedOver(marked));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(form.DrawWidth(), 4);
+    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
+}
+
+QTEST_MAIN(tst_RundaliFigures)
+#include "tst_rundalifigures.moc"

@@ -1,0 +1,310 @@
+#include "frminforundali.h"
+#include "frmrundali.h"
+#include "formstest.h"
+
+#include "commandbutton.h"
+#include "fonts.h"
+#include "formregistry.h"
+#include "label.h"
+#include "screen.h"
+#include "textbox.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using forms::RGB;
+
+namespace {
+
+frmRundali &window()
+{
+    return forms::FormRegistry::instance<frmRundali>();
+}
+
+frmInfoRundali &infoForm()
+{
+    return forms::FormRegistry::instance<frmInfoRundali>();
+}
+
+float wholePixels(double twips)
+{
+    return static_cast<float>(std::lround(twips / forms::TwipsPerPixel) * forms::TwipsPerPixel);
+}
+
+QString credit()
+{
+    return QStringLiteral("Ein Lehrprogramm zur additiven Farbmischung");
+}
+
+} // namespace
+
+class tst_RundaliLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void windowSize();
+    void userUnits();
+    void controls_data();
+    void controls();
+    void tabOrder();
+    void looks();
+    void captionsFit_data();
+    void captionsFit();
+    void textBoxTextsFit_data();
+    void textBoxTextsFit();
+    void infoWindow_data();
+    void infoWindow();
+    void infoWindowFrame();
+};
+
+void tst_RundaliLayout::initTestCase()
+{
+    formstest::prepare();
+}
+
+void tst_RundaliLayout::cleanup()
+{
+    formstest::reset();
+}
+
+void tst_RundaliLayout::windowSize()
+{
+    frmRundali &form = window();
+    const double height = forms::Screen::Height() * 0.98;
+    if (forms::Screen::Height() == 11520)
+        QCOMPARE(static_cast<float>(height), 11289.6f);
+    QCOMPARE(form.Height(), wholePixels(static_cast<float>(height)));
+    QCOMPARE(form.Width(), wholePixels(form.Height() * 1.25));
+    // One twip from the screen's corner is less than a pixel.
+    QCOMPARE(form.Left(), 0.0f);
+    QCOMPARE(form.Top(), 0.0f);
+
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.frameGeometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(form.Height(), wholePixels(static_cast<float>(height)));
+}
+
+void tst_RundaliLayout::userUnits()
+{
+    frmRundali &form = window();
+    QCOMPARE(form.ScaleWidth(), 3000.0f);
+    const float scaleHeight = form.Height() * 3000 / form.Width();
+    QCOMPARE(form.ScaleHeight(), scaleHeight);
+    QCOMPARE(form.ScaleTop(), -scaleHeight / 2);
+    QCOMPARE(form.ScaleLeft(), form.ScaleTop());
+    // The units span the whole inner area; the origin lies half-way down.
+    const QPointF topLeft = form.mapping().toLogical(form.ScaleLeft(), form.ScaleTop());
+    const QPointF bottomRight =
+        form.mapping().toLogical(form.ScaleLeft() + form.ScaleWidth(), form.ScaleTop() + form.ScaleHeight());
+    QVERIFY(std::hypot(topLeft.x(), topLeft.y()) < 1e-6);
+    QVERIFY(std::hypot(bottomRight.x() - form.width(), bottomRight.y() - form.height()) < 1e-6);
+    QVERIFY(std::fabs(form.mapping().toLogical(0, 0).y() - form.height() / 2.0) < 1e-6);
+}
+
+void tst_RundaliLayout::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRectF>("place");
+
+    QTest::newRow("Start1") << "Start1" << QRectF(1200, -900, 200, 100);
+    QTest::newRow("Start2") << "Start2" << QRectF(1500, -900, 200, 100);
+    QTest::newRow("start3") << "start3" << QRectF(1200, -700, 200, 100);
+    QTest::newRow("cmdStop") << "cmdStop" << QRectF(1500, -700, 200, 100);
+    QTest::newRow("cmdEnde") << "cmdEnde" << QRectF(1200, -500, 200, 100);
+    QTest::newRow("cmdInfo") << "cmdInfo" << QRectF(1500, -500, 200, 100);
+    QTest::newRow("Text1") << "Text1" << QRectF(1200, -300, 500, 200);
+    QTest::newRow("Text2") << "Text2" << QRectF(1200, 0, 500, 200);
+    QTest::newRow("Text3") << "Text3" << QRectF(1200, 300, 500, 200);
+}
+
+void tst_RundaliLayout::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRectF, place);
+
+    frmRundali &form = window();
+    const std::map<QString, forms::Control *> controls = {
+        {"Start1", form.Start1}, {"Start2", form.Start2}, {"start3", form.start3},
+        {"cmdStop", form.cmdStop}, {"cmdEnde", form.cmdEnde}, {"cmdInfo", form.cmdInfo},
+        {"Text1", form.Text1}, {"Text2", form.Text2}, {"Text3", form.Text3}};
+    const forms::Control *control = controls.at(name);
+    constexpr double Tolerance = 0.01;
+    QVERIFY(std::fabs(control->Left() - place.left()) < Tolerance);
+    QVERIFY(std::fabs(control->Top() - place.top()) < Tolerance);
+    QVERIFY(std::fabs(control->Width() - place.width()) < Tolerance);
+    QVERIFY(std::fabs(control->Height() - place.height()) < Tolerance);
+
+    // Inside the strip right of the figures, inside the window.
+    const QRect pixels = control->pixelRect();
+    QVERIFY(pixels.left() >= qFloor(form.mapping().toLogical(1200, 0).x()));
+    QVERIFY(QRect(QPoint(0, 0), form.size()).contains(pixels));
+}
+
+void tst_RundaliLayout::tabOrder()
+{
+    frmRundali &form = window();
+    form.Show();
+    const QList<QWidget *> expected = {form.Start1, form.Start2, form.start3, form.cmdStop, form.Text1,
+                                       form.Text2,  form.Text3,  form.cmdEnde, form.cmdInfo};
+    QCOMPARE(form.focusWidget(), form.Start1);
+    for (qsizetype i = 1; i < expected.size(); ++i)
+        QCOMPARE(expected.at(i - 1)->nextInFocusChain(), expected.at(i));
+}
+
+void tst_RundaliLayout::looks()
+{
+    frmRundali &form = window();
+    QCOMPARE(form.Caption(), QStringLiteral("Rundali und Tubarin       ") + credit());
+    QCOMPARE(form.BackColor(), RGB(64, 64, 64));
+    QVERIFY(form.image() == [&] {
+        QImage grey(form.image().size(), QImage::Format_RGB32);
+        grey.fill(QColor(64, 64, 64));
+        return grey;
+    }());
+
+    for (forms::CommandButton *button : {form.Start1, form.Start2, form.start3, form.cmdEnde, form.cmdInfo})
+        QVERIFY2(button->font().bold(), qPrintable(button->Caption()));
+    QVERIFY(!form.cmdStop->font().bold());
+
+    const QColor backgrounds[] = {QColor(255, 128, 128), QColor(0, 255, 0), QColor(128, 128, 255)};
+    const forms::TextBox *boxes[] = {form.Text1, form.Text2, form.Text3};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(boxes[i]->Text(), QStringLiteral("Text%1").arg(i + 1));
+        QCOMPARE(boxes[i]->palette().color(QPalette::Base), backgrounds[i]);
+        QCOMPARE(boxes[i]->alignment(), Qt::AlignCenter);
+        QVERIFY(!boxes[i]->font().bold());
+        QCOMPARE(boxes[i]->font().pixelSize(), forms::ClassicFont(24, false).pixelSize());
+    }
+    QCOMPARE(form.haltFlag, 0);
+    QCOMPARE(form.currentFigure, 0);
+    QCOMPARE(static_cast<double>(form.piValue), 3.1415927410125732);
+    QCOMPARE(static_cast<double>(form.angleStep), 0.012566370889544487);
+}
+
+void tst_RundaliLayout::captionsFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Start1") << "Start1" << "Start1";
+    QTest::newRow("Start2") << "Start2" << "Start2";
+    QTest::newRow("start3") << "start3" << "Start3";
+    QTest::newRow("cmdStop halting") << "cmdStop" << "Halt";
+    QTest::newRow("cmdStop halted") << "cmdStop" << "Weiter";
+    QTest::newRow("cmdEnde") << "cmdEnde" << "Ende";
+    QTest::newRow("cmdInfo closed") << "cmdInfo" << "Info On";
+    QTest::newRow("cmdInfo open") << "cmdInfo" << "Info Off";
+}
+
+void tst_RundaliLayout::captionsFit()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+
+    frmRundali &form = window();
+    const std::map<QString, forms::CommandButton *> buttons = {
+        {"Start1", form.Start1},   {"Start2", form.Start2},   {"start3", form.start3},
+        {"cmdStop", form.cmdStop}, {"cmdEnde", form.cmdEnde}, {"cmdInfo", form.cmdInfo}};
+    forms::CommandButton *button = buttons.at(name);
+    button->setCaption(caption);
+    QVERIFY(forms::TextFits(button->font(), caption, button->captionArea(), forms::TextFlow::SingleLine));
+}
+
+void tst_RundaliLayout::textBoxTextsFit_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text : {"Text1", "Text2", "Text3", "255", "64", "0"})
+        QTest::newRow(text) << text;
+}
+
+void tst_RundaliLayout::textBoxTextsFit()
+{
+    QFETCH(QString, text);
+    frmRundali &form = window();
+    for (forms::TextBox *box : {form.Text1, form.Text2, form.Text3}) {
+        box->setText(text);
+        QVERIFY(forms::TextFits(box->font(), text, box->textArea(), forms::TextFlow::SingleLine));
+    }
+}
+
+void tst_RundaliLayout::infoWindow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<forms::Colour>("background");
+    QTest::addColumn<int>("tabIndex");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Label1, top left")
+        << "Label1" << QRect(16, 8, 393, 201) << RGB(255, 224, 192) << 3
+        << QStringLiteral("Der Rundali wird mit Start1 aufgerufen. Er zeigt alle Farbtöne des Spektrumsvon Blau "
+                          "bis Rot in der dem Computer maximal möglichen Sättigung und schließt sich über die "
+                          "Purpurtöne, die im Spektrum nicht vor- kommen. Benachbarte Farben sind auch "
+                          "empfindungs- gemäß benachbart. Ein singulärer Punkt tritt allerdings in der Mitte auf, "
+                          "wo alle Farbtöne aufeinandertreffen. Diametral gegenüberliegende Farbtöne sind komple- "
+                          "mentär, ergänzen sich also zu Weiß.");
+    QTest::newRow("Label3, top right")
+        << "Label3" << QRect(424, 8, 401, 201) << RGB(192, 255, 192) << 1
+        << QStringLiteral("Mit Start2 wird die zunächst eindimensionale Mannig- faltikeit der Farbtöne auf zwei "
+                          "Dimensionen erweitert: Die Sättigung der Farben nimmt zur Mitte hin ab bis zum Weiß im "
+                          "Mittelpunkt. Mit dem Mauszeiger läßt sich nun wieder erkunden, wie der Computer die "
+                          "ungesättigteren Farbvalenzen erzeugt. Während im Rundali der (für den Computer) maximal "
+                          "gesättigten Farbtöne jeweil nur zwei Farbkomponenten von 0 verschiedene Werte hatten "
+                          "kommt nun eine dritte Komponente hinzu, so dass ein Weißanteil entsteht.");
+    QTest::newRow("Label2, bottom left")
+        << "Label2" << QRect(16, 216, 393, 209) << RGB(255, 255, 192) << 0
+        << QStringLiteral("Setzt man den Mauszeiger auf irgend einen Farbpunkt des Kreises, so erscheinen in den "
+                          "drei Fenstern Rot, Grün und Blau die Werte des Farbpunktes im RGB-Code. Man erkennt so, "
+                          "wie der Computer den jeweiligen Farbton aus den Grundfarben Rot, Grün und Blau additiv "
+                          "zusammenmischt. ");
+    QTest::newRow("Label4, bottom right")
+        << "Label4" << QRect(424, 216, 401, 209) << RGB(192, 255, 255) << 2
+        << QStringLiteral("Mit Start3 wird schließlich die dritte Dimension der Farbwelt erschlossen: Man denke "
+                          "sich viele Rundalie, wie sie mit Start2  erzeugt werden, zu einem Stapel auf- "
+                          "einandergelegt. Dabei soll die Helligkeit der Rundalie in dem Stapel nach unten hin "
+                          "abnehmen. So entsteht ein Tubarin, auf dessen Achse die unbunten Farben vom Schwarz "
+                          "(unten) bis zum hellsten Weiß oben liegen. Auf dem Zylindermantel liegen die maximal "
+                          "gesättigten Farben, von oben nach unten in der Helligkeit ab- nehmend.");
+}
+
+void tst_RundaliLayout::infoWindow()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QFETCH(forms::Colour, background);
+    QFETCH(int, tabIndex);
+    QFETCH(QString, text);
+
+    frmInfoRundali &info = infoForm();
+    const std::map<QString, forms::Label *> labels = {
+        {"Label1", info.Label1}, {"Label2", info.Label2}, {"Label3", info.Label3}, {"Label4", info.Label4}};
+    const forms::Label *label = labels.at(name);
+    QCOMPARE(label->Caption(), text);
+    QCOMPARE(label->pixelRect(), pixels);
+    QCOMPARE(label->BackColor(), background);
+    QCOMPARE(label->TabIndex(), tabIndex);
+    QCOMPARE(label->alignment(), forms::Label::Alignment::Left);
+    QCOMPARE(label->font().pixelSize(), forms::ClassicFont(12, false).pixelSize());
+    QVERIFY(!label->font().bold());
+    QVERIFY(forms::TextFits(label->paintedFont(), text, label->pixelRect().size(), forms::TextFlow::WordWrap));
+}
+
+void tst_RundaliLayout::infoWindowFrame()
+{
+    frmInfoRundali &info = infoForm();
+    QCOMPARE(info.Caption(), QStringLiteral("Informationen zum Rundal      ") + credit());
+    QCOMPARE(info.size(), QSize(830, 440));
+    QCOMPARE(info.BackColor(), RGB(192, 192, 192));
+    // Between the panels the grey background shows.
+    QCOMPARE(info.image().pixel(4, 4), QColor(192, 192, 192).rgb());
+    QCOMPARE(info.image().pixel(412, 100), QColor(192, 192, 192).rgb());
+}
+
+QTEST_MAIN(tst_RundaliLayout)
+#include "tst_rundalilayout.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+// Runs a step at every pass of the event loop, that is once in every yield of a
+// figure: a posted event that posts itself again. Clicks made in a step reach the
+// window exactly between two rings. The step does not run inside itself, so the
+// yields of a figure that a step starts pass unseen.
+class YieldScript : public QObject
+{
+public:
+    explicit YieldScript(std::function<void()> step);
+
+    int passes() const { return m_passes; }
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void post();
+
+    std::function<void()> m_step;
+    bool m_stepping = false;
+    int m_passes = 0;
+};
