@@ -1,4 +1,5 @@
 #include "dotreplay.h"
+#include "yieldscript.h"
 #include "frminforundali.h"
 #include "frmrundali.h"
 #include "formstest.h"
@@ -8,6 +9,7 @@
 #include "textbox.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <array>
 #include <map>
@@ -95,6 +97,7 @@ private slots:
     void hueCircleClockFace_data();
     void hueCircleClockFace();
     void hueCircleIgnoresHaltAndRepeats();
+    void hueCircleTakesNoInput();
 
     void saturationDiscIsPaintedExactly();
     void saturationDisc_data();
@@ -230,6 +233,18 @@ void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
     const QString difference =
         imageDifference(once, replayOf(form, 1, 10).paintedOver(clearedImage(form, Background)));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void tst_RundaliFigures::hueCircleTakesNoInput()
+{
+    frmRundali &form = shownWindow();
+    YieldScript script([] {});
+    // A halt clicked while the circle is drawn only counts once it is complete.
+    QTimer::singleShot(0, form.cmdStop, [&form] { click(form.cmdStop); });
+    click(form.Start1);
+    QCOMPARE(script.passes(), 0);
+    QCOMPARE(form.haltFlag, 0);
+    QTRY_COMPARE(form.haltFlag, 1);
 }
 
 void tst_RundaliFigures::saturationDiscIsPaintedExactly()

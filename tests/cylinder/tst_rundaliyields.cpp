@@ -1,0 +1,500 @@
+#include "dotreplay.h"
+#include "frminforundali.h"
+#include "frmrundali.h"
+#include "formstest.h"
+#include "yieldscript.h"
+
+#include "commandbutton.h"
+#include "formregistry.h"
+#include "textbox.h"
+
+#include <QCursor>
+#include <QProcess>
+#include <QTest>
+
+#include <cmath>
+
+using forms::RGB;
+
+namespace {
+
+constexpr forms::Colour Background = RGB(64, 64, 64);
+// Passes a halted figure waits before the test resumes it.
+constexpr int HaltedPasses = 5;
+
+enum class Figure { Disc, Cylinder };
+
+// Where a figure stands when it yields: the slice's brightness (0 for the disc, which
+// leaves it alone) and the radius of the ring just drawn, or 0 after a slice.
+struct Pass
+{
+    float brightness = 0;
+    float radius = 0;
+    friend bool operator==(const Pass &, const Pass &) = default;
+};
+
+char *toString(const Pass &pass)
+{
+    return QTest::toString(QStringLiteral("(brightness %1, radius %2)").arg(pass.brightness).arg(pass.radius));
+}
+
+// Empty when the passes are the same, else where they part.
+QString passesDiffer(const std::vector<Pass> &actual, const std::vector<Pass> &expected)
+{
+    const auto describe = [](const std::vector<Pass> &passes, std::size_t i) {
+        return i < passes.size() ? QString::fromLatin1(toString(passes[i])) : QStringLiteral("nothing");
+    };
+    for (std::size_t i = 0; i < std::max(actual.size(), expected.size()); ++i)
+        if (i >= actual.size() || i >= expected.size() || !(actual[i] == expected[i]))
+            return QStringLiteral("pass %1 of %2: %3 instead of %4")
+                .arg(i)
+                .arg(actual.size())
+                .arg(describe(actual, i), describe(expected, i));
+    return {};
+}
+
+Pass passOf(const frmRundali &form)
+{
+    return {form.brightness, form.radius};
+}
+
+// The yields of a figure left alone, one per ring and, for the cylinder, one after
+// each slice.
+std::vector<Pass> everyYield(Figure figure)
+{
+    std::vector<Pass> passes;
+    if (figure == Figure::Disc) {
+        for (float radius = 1000; radius >= 3; radius += -5)
+            passes.push_back({0, radius});
+        return passes;
+    }
+    for (const float brightness : sliceBrightnesses()) {
+        for (float radius = 1000; radius >= 3; radius += -10)
+            passes.push_back({brightness, radius});
+        passes.push_back({brightness, 0});
+    }
+    return passes;
+}
+
+// The dots of a figure up to and including the ring of a pass.
+void addFigureUpTo(DotReplay &replay, Figure figure, Pass last)
+{
+    if (figure == Figure::Disc) {
+        replay.add(saturationDiscDots(1000, last.radius), 10);
+        return;
+    }
+    for (const float brightness : sliceBrightnesses()) {
+        if (brightness == last.brightness) {
+            replay.add(cylinderSliceDots(brightness, 1000, std::max(last.radius, 3.0f)), 20);
+            return;
+        }
+        replay.add(cylinderSliceDots(brightness), 20);
+    }
+}
+
+QImage wholeFigure(const frmRundali &form, Figure figure)
+{
+    DotReplay replay(form);
+    if (figure == Figure::Disc)
+        replay.add(saturationDiscDots(), 10);
+    else
+        replay.add(cylinderSliceDots(sliceBrightnesses().back()), 20);
+    return replay.paintedOver(clearedImage(form, Background));
+}
+
+frmRundali &shownWindow()
+{
+    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
+    form.Show();
+    return form;
+}
+
+void click(forms::CommandButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+forms::CommandButton *startButton(frmRundali &form, Figure figure)
+{
+    return figure == Figure::Disc ? form.Start2 : form.start3;
+}
+
+QString verdict(const QString &difference)
+{
+    return difference.isEmpty() ? QStringLiteral("equal") : difference;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Figure)
+Q_DECLARE_METATYPE(Pass)
+
+class tst_RundaliYields : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyRingYieldsOnce_data();
+    void everyRingYieldsOnce();
+    void haltAndResume_data();
+    void haltAndResume();
+    void start1WhileDiscHalted();
+    void start2InsideCylinder();
+    void cylinderInsideDiscEndsIt();
+    void redrawReadsFigureAfresh();
+    void endWhileDrawing_data();
+    void endWhileDrawing();
+    void programEndsWhenInfoWindowGoesToo();
+    void programExitsWithStatusZero_data();
+    void programExitsWithStatusZero();
+};
+
+void tst_RundaliYields::initTestCase()
+{
+    formstest::prepare();
+}
+
+void tst_RundaliYields::init()
+{
+    // Away from every window, so that the next move to any point is a move.
+    QCursor::setPos(1020, 764);
+}
+
+void tst_RundaliYields::cleanup()
+{
+    formstest::reset();
+}
+
+void tst_RundaliYields::everyRingYieldsOnce_data()
+{
+    QTest::addColumn<Figure>("figure");
+    QTest::newRow("disc") << Figure::Disc;
+    QTest::newRow("cylinder") << Figure::Cylinder;
+}
+
+void tst_RundaliYields::everyRingYieldsOnce()
+{
+    QFETCH(Figure, figure);
+    frmRundali &form = shownWindow();
+    std::vector<Pass> seen;
+    YieldScript script([&] { seen.push_back(passOf(form)); });
+    click(startButton(form, figure));
+    const QString difference = passesDiffer(seen, everyYield(figure));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void tst_RundaliYields::haltAndResume_data()
+{
+    QTest::addColumn<Figure>("figure");
+    QTest::addColumn<bool>("flagAlreadySet");
+    QTest::addColumn<Pass>("clickAt");
+    QTest::addColumn<Pass>("haltAt");
+
+    const std::vector<float> slices = sliceBrightnesses();
+    QTest::newRow("disc, halted after ring 900") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900};
+    QTest::newRow("disc, flag already set") << Figure::Disc << true << Pass{} << Pass{0, 1000};
+    QTest::newRow("cylinder, halted in slice 2") << Figure::Cylinder << false << Pass{slices[1], 500}
+                                                 << Pass{slices[1], 500};
+    QTest::newRow("cylinder, flag already set") << Figure::Cylinder << true << Pass{} << Pass{slices[0], 1000};
+    // The yield between slices does not look at the flag.
+    QTest::newRow("cylinder, halt between slices") << Figure::Cylinder << false << Pass{slices[0], 0}
+                                                   << Pass{slices[1], 1000};
+}
+
+void tst_RundaliYields::haltAndResume()
+{
+    QFETCH(Figure, figure);
+    QFETCH(bool, flagAlreadySet);
+    QFETCH(Pass, clickAt);
+    QFETCH(Pass, haltAt);
+
+    frmRundali &form = shownWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (flagAlreadySet)
+        click(form.cmdStop);
+
+    bool clicked = flagAlreadySet;
+    int passesAtHalt = 0;
+    std::vector<Pass> seen;
+    QString captionWhileHalted;
+    QImage whileHalted;
+    forms::Colour pointed = -1;
+    QStringList readout;
+    const QPointF rimBlue = ringPoint(1000, 125);
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (!clicked && passOf(form) == clickAt) {
+            click(form.cmdStop);
+            clicked = true;
+        }
+        if (!clicked || passOf(form) != haltAt || form.haltFlag != 1)
+            return;
+        ++passesAtHalt;
+        if (passesAtHalt == 2) {
+            pointed = form.Point(rimBlue.x(), rimBlue.y());
+            formstest::pointTo(&form, rimBlue.x(), rimBlue.y());
+        } else if (passesAtHalt == 3) {
+            readout = {form.Text1->Text(), form.Text2->Text(), form.Text3->Text()};
+        } else if (passesAtHalt == 1 + HaltedPasses) {
+            captionWhileHalted = form.cmdStop->Caption();
+            whileHalted = form.image().copy();
+            click(form.cmdStop);
+        }
+    });
+    click(startButton(form, figure));
+
+    // Halted right after the ring, resumed with the next: the halt's pass repeated,
+    // nothing else.
+    std::vector<Pass> expected = everyYield(figure);
+    const auto halt = std::find(expected.begin(), expected.end(), haltAt);
+    QVERIFY(halt != expected.end());
+    expected.insert(halt, HaltedPasses, haltAt);
+    const QString difference = passesDiffer(seen, expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(captionWhileHalted, QStringLiteral("Weiter"));
+
+    DotReplay partial(form);
+    addFigureUpTo(partial, figure, haltAt);
+    QCOMPARE(verdict(imageDifference(whileHalted, partial.paintedOver(clearedImage(form, Background)))),
+             QStringLiteral("equal"));
+
+    // The readout answers the pointer while the figure waits.
+    QVERIFY(pointed != Background && pointed != -1);
+    QCOMPARE(readout, (QStringList{QString::number(pointed & 0xFF), QString::number((pointed >> 8) & 0xFF),
+                                   QString::number((pointed >> 16) & 0xFF)}));
+
+    QCOMPARE(verdict(imageDifference(form.image(), wholeFigure(form, figure))), QStringLiteral("equal"));
+    QCOMPARE(form.haltFlag, 0);
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+}
+
+void tst_RundaliYields::start1WhileDiscHalted()
+{
+    frmRundali &form = shownWindow();
+    int passesAtHalt = 0;
+    std::vector<Pass> seen;
+    QImage afterCircle;
+    std::tuple<int, float, int, int, int, QString> stateAfterCircle;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (form.radius == 900 && form.haltFlag == 0 && passesAtHalt == 0)
+            click(form.cmdStop);
+        if (form.haltFlag != 1)
+            return;
+        ++passesAtHalt;
+        if (passesAtHalt == 2) {
+            click(form.Start1);
+            afterCircle = form.image().copy();
+            stateAfterCircle = {form.currentFigure, form.radius,  form.pointIndex,
+                                form.DrawWidth(),   form.haltFlag, form.cmdStop->Caption()};
+        } else if (passesAtHalt == 4) {
+            click(form.cmdStop);
+        }
+    });
+    click(form.Start2);
+
+    // The circle is drawn whole at once; the flag and caption stay as they were.
+    QCOMPARE(stateAfterCircle, std::make_tuple(1, 0.0f, 500, 10, 1, QStringLiteral("Weiter")));
+    DotReplay replay(form);
+    replay.add(saturationDiscDots(1000, 900), 10);
+    replay.add(hueCircleDots(), 10);
+    QCOMPARE(verdict(imageDifference(afterCircle, replay.paintedOver(clearedImage(form, Background)))),
+             QStringLiteral("equal"));
+
+    // Resumed, the disc finds its radius at 0 and ends without another ring.
+    QVERIFY(form.image() == afterCircle);
+    QCOMPARE(seen.back().radius, 0.0f);
+    QCOMPARE(std::count_if(seen.begin(), seen.end(), [](const Pass &pass) { return pass.radius < 900; }), 2);
+    QCOMPARE(form.radius, -5.0f);
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(form.currentFigure, 1);
+}
+
+void tst_RundaliYields::start2InsideCylinder()
+{
+    const std::vector<float> slices = sliceBrightnesses();
+    frmRundali &form = shownWindow();
+    std::vector<Pass> seen;
+    std::tuple<int, int, float> stateAfterDisc;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (passOf(form) == Pass{slices[1], 500}) {
+            click(form.Start2);
+            stateAfterDisc = {form.currentFigure, form.DrawWidth(), form.radius};
+        }
+    });
+    click(form.start3);
+    QCOMPARE(stateAfterDisc, std::make_tuple(2, 10, 0.0f));
+
+    // The slice ends at once; the slices left start from the rim with the disc's dots.
+    const auto resumed = std::find(seen.begin(), seen.end(), Pass{slices[1], 500}) + 1;
+    QCOMPARE(*resumed, (Pass{slices[1], -10}));
+    QCOMPARE(*(resumed + 1), (Pass{slices[2], 1000}));
+    QCOMPARE(seen.size(), std::size_t(101 + 51 + 1 + 8 * 101));
+
+    DotReplay replay(form);
+    replay.add(cylinderSliceDots(slices[0]), 20);
+    replay.add(cylinderSliceDots(slices[1], 1000, 500), 20);
+    replay.add(saturationDiscDots(), 10);
+    for (std::size_t slice = 2; slice < slices.size(); ++slice)
+        replay.add(cylinderSliceDots(slices[slice]), 10);
+    QCOMPARE(verdict(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background)))),
+             QStringLiteral("equal"));
+    QCOMPARE(form.DrawWidth(), 10);
+    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
+}
+
+void tst_RundaliYields::cylinderInsideDiscEndsIt()
+{
+    frmRundali &form = shownWindow();
+    std::vector<Pass> seen;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (form.radius == 900 && form.currentFigure == 2)
+            click(form.start3);
+    });
+    click(form.Start2);
+
+    QCOMPARE(seen.size(), std::size_t(21));
+    QCOMPARE(verdict(imageDifference(form.image(), wholeFigure(form, Figure::Cylinder))), QStringLiteral("equal"));
+    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(form.DrawWidth(), 20);
+    QCOMPARE(form.radius, -5.0f);
+}
+
+void tst_RundaliYields::redrawReadsFigureAfresh()
+{
+    frmRundali &form = shownWindow();
+    click(form.Start2);
+    click(form.cmdInfo);
+
+    // A cylinder started inside the disc's redraw ends that redraw; the redraw's next
+    // test then finds the cylinder and draws it once more, over it and unclear.
+    std::vector<Pass> seen;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (form.radius == 900 && form.currentFigure == 2)
+            click(form.start3);
+    });
+    click(form.cmdInfo);
+
+    std::vector<Pass> expected = everyYield(Figure::Disc);
+    expected.resize(21);
+    const std::vector<Pass> cylinder = everyYield(Figure::Cylinder);
+    expected.insert(expected.end(), cylinder.begin(), cylinder.end());
+    const QString difference = passesDiffer(seen, expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(verdict(imageDifference(form.image(), wholeFigure(form, Figure::Cylinder))), QStringLiteral("equal"));
+}
+
+void tst_RundaliYields::endWhileDrawing_data()
+{
+    QTest::addColumn<Figure>("figure");
+    QTest::addColumn<bool>("redraw");
+    QTest::addColumn<bool>("halted");
+    QTest::addColumn<bool>("closeButton");
+    QTest::addColumn<int>("endAtPass");
+
+    QTest::newRow("Ende while the disc draws") << Figure::Disc << false << false << false << 3;
+    QTest::newRow("Ende while the disc is halted") << Figure::Disc << false << true << false << 3;
+    QTest::newRow("close button while the cylinder draws") << Figure::Cylinder << false << false << true << 3;
+    QTest::newRow("close button while the cylinder is halted") << Figure::Cylinder << false << true << true << 3;
+    QTest::newRow("Ende between two slices") << Figure::Cylinder << false << false << false << 101;
+    QTest::newRow("Ende while the disc is redrawn") << Figure::Disc << true << false << false << 3;
+    QTest::newRow("close button while the cylinder is redrawn, halted")
+        << Figure::Cylinder << true << true << true << 3;
+}
+
+void tst_RundaliYields::endWhileDrawing()
+{
+    QFETCH(Figure, figure);
+    QFETCH(bool, redraw);
+    QFETCH(bool, halted);
+    QFETCH(bool, closeButton);
+    QFETCH(int, endAtPass);
+
+    frmRundali &form = shownWindow();
+    if (redraw) {
+        click(startButton(form, figure));
+        click(form.cmdInfo);
+    }
+    if (halted)
+        click(form.cmdStop);
+
+    std::vector<Pass> seen;
+    QImage atEnd;
+    bool ended = false;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (ended || static_cast<int>(seen.size()) < endAtPass)
+            return;
+        ended = true;
+        atEnd = form.image().copy();
+        if (closeButton)
+            form.windowHandle()->close();
+        else
+            click(form.cmdEnde);
+    });
+    click(redraw ? form.cmdInfo : startButton(form, figure));
+
+    // Every loop stopped at the yield where the window went; nothing drawn after.
+    QVERIFY(forms::FormRegistry::programEnded());
+    QVERIFY(!form.IsLoaded());
+    QCOMPARE(static_cast<int>(seen.size()), endAtPass);
+    QCOMPARE(form.radius, seen.back().radius);
+    QCOMPARE(form.brightness, seen.back().brightness);
+    QVERIFY(form.image() == atEnd);
+    QCOMPARE(form.cmdStop->Caption(), halted ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
+}
+
+void tst_RundaliYields::programEndsWhenInfoWindowGoesToo()
+{
+    frmRundali &form = shownWindow();
+    click(form.cmdInfo);
+    frmInfoRundali *info = forms::FormRegistry::find<frmInfoRundali>();
+    QVERIFY(info);
+
+    std::vector<Pass> seen;
+    YieldScript script([&] {
+        seen.push_back(passOf(form));
+        if (seen.size() == 3)
+            form.windowHandle()->close();
+    });
+    click(form.Start2);
+
+    QCOMPARE(seen.size(), std::size_t(3));
+    QVERIFY(!form.IsLoaded());
+    QVERIFY(info->IsLoaded());
+    QVERIFY(!forms::FormRegistry::programEnded());
+    info->windowHandle()->close();
+    QVERIFY(forms::FormRegistry::programEnded());
+}
+
+void tst_RundaliYields::programExitsWithStatusZero_data()
+{
+    QTest::addColumn<QString>("scenario");
+    for (const char *scenario :
+         {"ende-drawing", "ende-halted", "close-drawing", "close-halted", "ende-redraw", "close-main-then-info"})
+        QTest::newRow(scenario) << QString::fromLatin1(scenario);
+}
+
+void tst_RundaliYields::programExitsWithStatusZero()
+{
+    QFETCH(QString, scenario);
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tubarinendprobe"), {scenario});
+    QVERIFY(program.waitForFinished(120000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("ended after 3 yields, 0 more"));
+    QCOMPARE(program.exitCode(), 0);
+}
+
+QTEST_MAIN(tst_RundaliYields)
+#include "tst_rundaliyields.moc"
