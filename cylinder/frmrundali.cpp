@@ -51,6 +51,7 @@ forms::TextBox *makeTextBox(forms::DrawingSurface *container, const QString &tex
 
 } // namespace
 
+// Form_Load sizes the window to the screen before it is first shown.
 frmRundali::frmRundali() : Form(14400, 10800)
 {
     setCaption(QStringLiteral("Rundali und Tubarin") + QString(7, QLatin1Char(' ')) + MakersCredit());
@@ -102,11 +103,6 @@ void frmRundali::Form_Load()
 
     piValue = colourrules::SinglePi();
     angleStep = (piValue + piValue) / 500;
-}
-
-float frmRundali::F(float angle) const
-{
-    return colourrules::F(angle, piValue);
 }
 
 float frmRundali::placePoint()

@@ -18,8 +18,6 @@ class frmRundali : public forms::Form
 public:
     frmRundali();
 
-    float F(float angle) const;
-
     void Start1_Click();
     void Start2_Click();
     void start3_Click();

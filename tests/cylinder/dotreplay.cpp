@@ -1,6 +1,7 @@
 #include "dotreplay.h"
 
 #include "colourrules.h"
+#include "formstest.h"
 #include "numericrules.h"
 
 #include <cmath>
@@ -171,11 +172,7 @@ QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour)
 QString imageDifference(const QImage &actual, const QImage &expected)
 {
     if (actual.size() != expected.size())
-        return QStringLiteral("size %1x%2 instead of %3x%4")
-            .arg(actual.width())
-            .arg(actual.height())
-            .arg(expected.width())
-            .arg(expected.height());
+        return QStringLiteral("images of different sizes");
     const QImage a = actual.convertToFormat(QImage::Format_RGB32);
     const QImage e = expected.convertToFormat(QImage::Format_RGB32);
     int differing = 0;
@@ -186,19 +183,11 @@ QString imageDifference(const QImage &actual, const QImage &expected)
         for (int x = 0; x < a.width(); ++x) {
             if ((lineA[x] & 0xFFFFFF) == (lineE[x] & 0xFFFFFF))
                 continue;
-            if (differing++ == 0) {
-                const forms::Colour got = fromPixel(lineA[x]);
-                const forms::Colour want = fromPixel(lineE[x]);
-                first = QStringLiteral("pixel (%1, %2) is (%3, %4, %5) instead of (%6, %7, %8)")
+            if (differing++ == 0)
+                first = QStringLiteral("pixel (%1, %2) is %3 instead of %4")
                             .arg(x)
                             .arg(y)
-                            .arg(got & 0xFF)
-                            .arg((got >> 8) & 0xFF)
-                            .arg((got >> 16) & 0xFF)
-                            .arg(want & 0xFF)
-                            .arg((want >> 8) & 0xFF)
-                            .arg((want >> 16) & 0xFF);
-            }
+                            .arg(formstest::describe(fromPixel(lineA[x])), formstest::describe(fromPixel(lineE[x])));
         }
     }
     return differing ? QStringLiteral("%1 pixels differ; %2").arg(differing).arg(first) : QString();
