@@ -96,8 +96,8 @@ frmTessaro::frmTessaro() : Form(11370, 7920)
 
 void frmTessaro::Form_Load()
 {
-    setWidth(0.98f * forms::Screen::Width());
-    setHeight(0.98f * forms::Screen::Height());
+    setWidth(static_cast<float>(0.98 * forms::Screen::Width()));
+    setHeight(static_cast<float>(0.98 * forms::Screen::Height()));
     Move(1, 1);
 
     setScaleWidth(3000);
