@@ -1,0 +1,194 @@
+#include "frmtessaro.h"
+
+#include "commandbutton.h"
+#include "cubetest.h"
+#include "formstest.h"
+#include "label.h"
+#include "picturebox.h"
+
+#include <QSet>
+#include <QTest>
+
+using cubetest::Rgb;
+using forms::Colour;
+using forms::RGB;
+
+namespace {
+
+// Two-pixel dots 0.43 to 0.64 pixels apart on the 1024 x 768 screen: a point reads
+// a colour up to four steps on.
+constexpr int DotSlack = 4;
+
+} // namespace
+
+// The cube picture, read back from the cube surface.
+class TestDrawCube : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+    void init()
+    {
+        form = cubetest::shownTessaro();
+        QVERIFY(form);
+    }
+    void cleanup() { formstest::reset(); }
+
+    void facesShowTheirColours_data()
+    {
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        QTest::newRow("front, dark") << 32 << 0 << 40;
+        QTest::newRow("front, middle") << 128 << 0 << 128;
+        QTest::newRow("front, light") << 224 << 0 << 216;
+        QTest::newRow("left, dark") << 0 << 40 << 32;
+        QTest::newRow("left, middle") << 0 << 128 << 128;
+        QTest::newRow("left, light") << 0 << 216 << 224;
+        QTest::newRow("top, dark") << 40 << 32 << 255;
+        QTest::newRow("top, middle") << 128 << 128 << 255;
+        QTest::newRow("top, light") << 224 << 216 << 255;
+    }
+    void facesShowTheirColours()
+    {
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        form->DrawCube();
+        const float x = 200 + 1.5f * red - 0.5f * green;
+        const float y = 1.5f * blue + 0.5f * green;
+        const Rgb read = cubetest::split(form->Picture1->Point(x, y));
+        // The face's own component is exact.
+        QCOMPARE(read.red == 0, red == 0);
+        QCOMPARE(read.green == 0, green == 0);
+        QCOMPARE(read.blue == 255, blue == 255);
+        QVERIFY2(cubetest::within(read, {red, green, blue}, DotSlack), qPrintable(cubetest::describe(read)));
+    }
+
+    void frontFaceFavoursEvenComponents()
+    {
+        form->DrawCube();
+        // A pixel row across the front face at blue 128, clear of the edge lines.
+        const QPoint first = formstest::pixelOf(form->Picture1, 204, 192);
+        const QPoint last = formstest::pixelOf(form->Picture1, 578.5f, 192);
+        const int blue = cubetest::split(cubetest::colourAt(form->Picture1, first)).blue;
+        int previous = -1;
+        int even = 0;
+        int odd = 0;
+        QSet<int> seen;
+        for (QPoint pixel = first; pixel.x() <= last.x(); pixel.rx()++) {
+            const Rgb read = cubetest::split(cubetest::colourAt(form->Picture1, pixel));
+            QCOMPARE(read.green, 0);
+            QCOMPARE(read.blue, blue);
+            QVERIFY2(read.red >= previous, qPrintable(cubetest::describe(read)));
+            previous = read.red;
+            ++(read.red % 2 ? odd : even);
+            seen.insert(read.red);
+        }
+        for (int red = 4; red <= 250; red += 2)
+            QVERIFY2(seen.contains(red), qPrintable(QString::number(red)));
+        // Three half steps round to each even component, one to each odd one.
+        QVERIFY2(even > 2 * odd, qPrintable(QStringLiteral("%1 even, %2 odd").arg(even).arg(odd)));
+    }
+
+    void edgesAndAxesAreBlack_data()
+    {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::newRow("red axis") << QPointF(200, 0) << QPointF(600, 0);
+        QTest::newRow("blue axis") << QPointF(200, 0) << QPointF(200, 500);
+        QTest::newRow("green axis") << QPointF(200, 0) << QPointF(60, 140);
+        QTest::newRow("front upper edge") << QPointF(200, 382.5) << QPointF(582.5, 382.5);
+        QTest::newRow("front right edge") << QPointF(582.5, 0) << QPointF(582.5, 382.5);
+        QTest::newRow("upper left edge") << QPointF(200, 382.5) << QPointF(72.5, 510);
+        QTest::newRow("rear left edge") << QPointF(72.5, 127.5) << QPointF(72.5, 510);
+        QTest::newRow("upper rear edge") << QPointF(72.5, 510) << QPointF(455, 510);
+        QTest::newRow("upper right edge") << QPointF(455, 510) << QPointF(582.5, 382.5);
+    }
+    void edgesAndAxesAreBlack()
+    {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        form->DrawCube();
+        for (const double t : {0.0, 0.25, 0.5, 0.75, 1.0}) {
+            const QPointF at = from + t * (to - from);
+            QCOMPARE(formstest::describe(form->Picture1->Point(at.x(), at.y())), formstest::describe(0));
+        }
+    }
+
+    void hiddenCornerAndEdgesNotDrawn_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::newRow("yellow corner") << QPointF(455, 127.5);
+        QTest::newRow("edge to red") << QPointF(518.75, 63.75);
+        QTest::newRow("edge to green") << QPointF(263.75, 127.5);
+        QTest::newRow("edge to white") << QPointF(455, 318.75);
+    }
+    void hiddenCornerAndEdgesNotDrawn()
+    {
+        QFETCH(QPointF, at);
+        form->DrawCube();
+        // They lie behind the front face, which shows there.
+        const Rgb read = cubetest::split(form->Picture1->Point(at.x(), at.y()));
+        const Rgb front{int((at.x() - 200) / 1.5), 0, int(at.y() / 1.5)};
+        QCOMPARE(read.green, 0);
+        QVERIFY2(cubetest::within(read, front, DotSlack), qPrintable(cubetest::describe(read)));
+    }
+
+    void axisLabelsStayUncovered_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<Colour>("background");
+        QTest::newRow("Label1 r") << 0 << RGB(255, 0, 0);
+        QTest::newRow("Label2 b") << 1 << RGB(128, 128, 255);
+        QTest::newRow("Label3 g") << 2 << RGB(0, 255, 0);
+        QTest::newRow("Label10 O") << 3 << RGB(255, 255, 255);
+    }
+    void axisLabelsStayUncovered()
+    {
+        QFETCH(int, index);
+        QFETCH(Colour, background);
+        const QList<forms::Label *> labels{form->Label1, form->Label2, form->Label3, form->Label10};
+        const QRect box = labels[index]->pixelRect();
+        for (const bool drawn : {false, true}) {
+            if (drawn)
+                form->DrawCube();
+            // The corners of the box, away from the text.
+            for (const QPoint pixel : {box.topLeft() + QPoint(1, 1), box.bottomRight() - QPoint(1, 1)})
+                QCOMPARE(formstest::describe(cubetest::colourAt(form->Picture1, pixel)),
+                         formstest::describe(background));
+        }
+    }
+
+    void countersAndPenAfterDrawing_data()
+    {
+        QTest::addColumn<bool>("overCut");
+        QTest::newRow("first drawing") << false;
+        QTest::newRow("drawing over a cut") << true;
+    }
+    void countersAndPenAfterDrawing()
+    {
+        QFETCH(bool, overCut);
+        form->Picture1->setDrawWidth(7);
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QImage fresh = form->Picture1->image();
+        if (overCut) {
+            const QPoint face = formstest::pixelOf(form->Picture1, 391.25f, 191.25f);
+            QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
+            QVERIFY(form->Picture1->image() != fresh);
+            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        }
+        QCOMPARE(form->redValue, 256.f);
+        QCOMPARE(form->greenValue, 256.f);
+        QCOMPARE(form->blueValue, 256.f);
+        QCOMPARE(form->Picture1->DrawWidth(), 1);
+        QVERIFY(form->Picture1->image() == fresh);
+    }
+
+private:
+    frmTessaro *form = nullptr;
+};
+
+QTEST_MAIN(TestDrawCube)
+#include "tst_drawcube.moc"

@@ -1,0 +1,102 @@
+#include "frminfotessaro.h"
+
+#include "cubetest.h"
+#include "fonts.h"
+#include "label.h"
+
+using forms::Colour;
+using forms::RGB;
+
+// The info window: five panels of text, word-wrapped in two columns.
+class TestFrmInfoTessaro : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+    void init()
+    {
+        form = &forms::FormRegistry::instance<frmInfoTessaro>();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() { formstest::reset(); }
+
+    void window()
+    {
+        QCOMPARE(form->Caption(), QStringLiteral("Information zum Tessaro"));
+        QCOMPARE(form->size(), QSize(821, 484));
+        QCOMPARE(form->BackColor(), RGB(255, 255, 255));
+    }
+
+    void panels_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<Colour>("background");
+        QTest::addColumn<int>("tabIndex");
+        QTest::addColumn<int>("doubleSpaces");
+        QTest::newRow("Label1 colours") << 0
+            << QStringLiteral("Im sog. TRUE-COLOR-Modus kann der Computer 256x256x256=16 777 216 verschiedene Farben "
+                              "dar- stellen. Sie werden durch additive Mischung der Grund- farben Rot, Grün und Blau, "
+                              "die in jeweils  256 verschiedenen Helligkeitsstufen (r,g,b) zur Verfügung stehen, "
+                              "mischen.")
+            << QRect(8, 8, 393, 137) << RGB(255, 192, 192) << 0 << 1;
+        QTest::newRow("Label3 cube") << 1
+            << QStringLiteral("Man kann diese dreidimensionale Farbmannigfaltigkeit als Würfel darstellen. Drei von "
+                              "einer Ecke des Würfels  ausgehende Kanten werden als Achsen eines kartesischen "
+                              "Koordinatensystems (ganzzahlige Koordinaten 0...255)  verwendet und jedem Würfelpunkt "
+                              "wird die seinen Koordinaten entsprechende Farbe gegeben.")
+            << QRect(8, 160, 393, 145) << RGB(255, 224, 192) << 2 << 2;
+        QTest::newRow("Label2 inside") << 2
+            << QStringLiteral("Von dem hier durch das Programm berechneten und perspektivisch gezeichneten Tessaro "
+                              "sind zunächst nur die Außenflächen zu sehen. Um einen Überblick über alle "
+                              "darstellbaren Farben zu bekommen, muss man aber auch in das Innere des Würfels "
+                              "hineinsehen.")
+            << QRect(8, 320, 393, 121) << RGB(255, 255, 192) << 1 << 0;
+        QTest::newRow("Label4 cuts") << 3
+            << QStringLiteral("Durch Klicken mit der Maus auf die sichtbaren Würfelflächen kann man ebene, zu den "
+                              "Würfelseiten parallele Schnitte durch den Würfel legen, welche dann in dem Quadrat "
+                              "rechts oben sichtbar werden.")
+            << QRect(408, 8, 393, 105) << RGB(192, 255, 192) << 3 << 0;
+        QTest::newRow("Label5 equation") << 4
+            << QStringLiteral("Setzt man den Mauszeiger an eine beliebige Stelle dieses Quadrates, so wird die an der "
+                              "Spitze des Zeigers befindliche Farbe analysiert. Man erkennt in der Zeile darunter in "
+                              "Form einer symbolischen Gleichung, wie sich die Farbe aus den drei Grundfarben in ihren "
+                              "verschiedenen Helligkeitsstufen zusammensetzt.")
+            << QRect(408, 120, 393, 177) << RGB(192, 255, 255) << 4 << 0;
+    }
+    void panels()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        QFETCH(QRect, place);
+        QFETCH(Colour, background);
+        QFETCH(int, tabIndex);
+        QFETCH(int, doubleSpaces);
+        const forms::Label *panel = QList<forms::Label *>{form->Label1, form->Label3, form->Label2, form->Label4,
+                                                          form->Label5}[index];
+
+        QCOMPARE(panel->Caption(), text);
+        QCOMPARE(panel->Caption().count(QStringLiteral("  ")), doubleSpaces);
+        QCOMPARE(panel->pixelRect(), place);
+        QCOMPARE(panel->TabIndex(), tabIndex);
+        QCOMPARE(panel->alignment(), forms::Label::Alignment::Left);
+        // The bottom right corner, below the last line of text.
+        QCOMPARE(formstest::describe(cubetest::colourAt(form, place.bottomRight() - QPoint(1, 1))),
+                 formstest::describe(background));
+
+        const QFont font = panel->paintedFont();
+        QVERIFY(forms::TextFits(font, text, place.size(), forms::TextFlow::WordWrap));
+        // Regular 12 point at 96 dots per inch, not shrunk.
+        QCOMPARE(font.pixelSize(), 16);
+        QVERIFY(!font.bold());
+    }
+
+private:
+    frmInfoTessaro *form = nullptr;
+};
+
+QTEST_MAIN(TestFrmInfoTessaro)
+#include "tst_frminfotessaro.moc"

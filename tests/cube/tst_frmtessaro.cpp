@@ -1,0 +1,324 @@
+#include "frminfotessaro.h"
+#include "frmtessaro.h"
+
+#include "commandbutton.h"
+#include "cubetest.h"
+#include "fonts.h"
+#include "formregistry.h"
+#include "formstest.h"
+#include "label.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+using forms::Colour;
+using forms::RGB;
+
+namespace {
+
+constexpr Colour FormGrey = RGB(128, 128, 128);
+constexpr Colour Marker = RGB(10, 200, 30);
+constexpr float Tolerance = 0.01f;
+
+forms::Control *controlNamed(frmTessaro &form, const QString &name)
+{
+    const std::pair<const char *, forms::Control *> controls[] = {
+        {"Picture1", form.Picture1}, {"Picture2", form.Picture2}, {"Picture3", form.Picture3},
+        {"Picture4", form.Picture4}, {"Picture5", form.Picture5}, {"Picture6", form.Picture6},
+        {"Label1", form.Label1},     {"Label2", form.Label2},     {"Label3", form.Label3},
+        {"Label4", form.Label4},     {"Label5", form.Label5},     {"Label6", form.Label6},
+        {"Label7", form.Label7},     {"Label8", form.Label8},     {"Label9", form.Label9},
+        {"Label10", form.Label10},   {"cmdStart", form.cmdStart}, {"cmdInfo", form.cmdInfo},
+        {"cmdEnde", form.cmdEnde},
+    };
+    for (const auto &[controlName, control] : controls)
+        if (name == QLatin1String(controlName))
+            return control;
+    return nullptr;
+}
+
+// The middle of each face shows the face's own component.
+bool cubeIsDrawn(const frmTessaro &form)
+{
+    return cubetest::split(form.Picture1->Point(391.25f, 191.25f)).green == 0
+           && cubetest::split(form.Picture1->Point(136.25f, 255)).red == 0
+           && cubetest::split(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
+}
+
+} // namespace
+
+// The main window on a screen of 1024 x 768 pixels: layout, state at start, buttons.
+class TestFrmTessaro : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+    void init()
+    {
+        form = cubetest::shownTessaro();
+        QVERIFY(form);
+    }
+    void cleanup() { formstest::reset(); }
+
+    void windowCoversScreen()
+    {
+        // 0.98 of the screen is 1003.52 x 752.64 pixels, rounded to whole ones.
+        QCOMPARE(form->Width(), float(1004 * forms::TwipsPerPixel));
+        QCOMPARE(form->Height(), float(753 * forms::TwipsPerPixel));
+        QVERIFY(form->Left() < forms::TwipsPerPixel && form->Top() < forms::TwipsPerPixel);
+    }
+
+    void unitsSpanInnerAreas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRectF>("span");
+        QTest::newRow("window") << QString() << QRectF(QPointF(0, -1000), QPointF(3000, 1250));
+        QTest::newRow("cube, y up") << QStringLiteral("Picture1") << QRectF(QPointF(10, 570), QPointF(640, -60));
+        QTest::newRow("section, y up") << QStringLiteral("Picture2") << QRectF(QPointF(0, 255), QPointF(255, 0));
+    }
+    void unitsSpanInnerAreas()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRectF, span);
+        const forms::DrawingSurface *surface = form;
+        if (!name.isEmpty())
+            surface = dynamic_cast<forms::PictureBox *>(controlNamed(*form, name));
+        const QPointF first = surface->mapping().fromLogical(QPointF(0, 0));
+        const QPointF last = surface->mapping().fromLogical(QPointF(surface->width(), surface->height()));
+        QVERIFY(QLineF(first, span.topLeft()).length() < Tolerance);
+        QVERIFY(QLineF(last, span.bottomRight()).length() < Tolerance);
+    }
+
+    void controlsLaidOut_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRectF>("place");
+        // In window units; the axis labels in the cube's, hanging down from their top.
+        QTest::newRow("Picture1") << QStringLiteral("Picture1") << QRectF(50, -900, 1600, 1600);
+        QTest::newRow("Picture2") << QStringLiteral("Picture2") << QRectF(1800, -900, 1000, 1000);
+        QTest::newRow("Label8") << QStringLiteral("Label8") << QRectF(1800, 150, 1000, 100);
+        QTest::newRow("Picture4") << QStringLiteral("Picture4") << QRectF(1800, 350, 200, 200);
+        QTest::newRow("Label4") << QStringLiteral("Label4") << QRectF(2000, 380, 100, 100);
+        QTest::newRow("Picture5") << QStringLiteral("Picture5") << QRectF(2100, 350, 200, 200);
+        QTest::newRow("Label5") << QStringLiteral("Label5") << QRectF(2300, 380, 100, 100);
+        QTest::newRow("Picture6") << QStringLiteral("Picture6") << QRectF(2400, 350, 200, 200);
+        QTest::newRow("Label6") << QStringLiteral("Label6") << QRectF(2600, 380, 100, 100);
+        QTest::newRow("Picture3") << QStringLiteral("Picture3") << QRectF(2700, 350, 200, 200);
+        QTest::newRow("cmdStart") << QStringLiteral("cmdStart") << QRectF(1800, 650, 300, 200);
+        QTest::newRow("cmdInfo") << QStringLiteral("cmdInfo") << QRectF(2150, 650, 300, 200);
+        QTest::newRow("cmdEnde") << QStringLiteral("cmdEnde") << QRectF(2500, 650, 300, 200);
+        QTest::newRow("Label1 r") << QStringLiteral("Label1") << QRectF(570, -10, 40, 40);
+        QTest::newRow("Label2 b") << QStringLiteral("Label2") << QRectF(180, 560, 40, 40);
+        QTest::newRow("Label3 g") << QStringLiteral("Label3") << QRectF(20, 120, 40, 40);
+        QTest::newRow("Label10 O") << QStringLiteral("Label10") << QRectF(180, -10, 40, 40);
+    }
+    void controlsLaidOut()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRectF, place);
+        const forms::Control *control = controlNamed(*form, name);
+        const QRectF actual(control->Left(), control->Top(), control->Width(), control->Height());
+        const QString found =
+            QStringLiteral("%1, %2, %3, %4").arg(actual.x()).arg(actual.y()).arg(actual.width()).arg(actual.height());
+        QVERIFY2(QLineF(actual.topLeft(), place.topLeft()).length() < Tolerance
+                     && QLineF(actual.bottomRight(), place.bottomRight()).length() < Tolerance,
+                 qPrintable(found));
+    }
+
+    void designedPlacesKept()
+    {
+        // Label7 gets only a top in window units; the rest stays as designed in pixels.
+        QVERIFY(std::abs(form->Label7->Top() - 800) < Tolerance);
+        QCOMPARE(form->Label7->pixelRect().left(), 96);
+        QCOMPARE(form->Label7->pixelRect().size(), QSize(305, 41));
+        QCOMPARE(form->Label9->pixelRect(), QRect(56, 64, 209, 73));
+    }
+
+    void startShowsNothingDrawn()
+    {
+        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
+        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
+        QVERIFY(!form->Label7->Visible());
+        QVERIFY(!cubetest::anyPixelOtherThan(form, form->Label7->pixelRect(), FormGrey));
+        QVERIFY(!cubetest::anyPixelOtherThan(form->Picture1, QRect(100, 100, 300, 300), RGB(192, 192, 192)));
+        QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
+        // Black, with the white placeholder text.
+        QCOMPARE(cubetest::colourAt(form->Picture2, QPoint(5, 5)), 0);
+        QVERIFY(cubetest::anyPixelOtherThan(form->Picture2, form->Label9->pixelRect(), 0));
+
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        for (const forms::PictureBox *square : {form->Picture3, form->Picture4, form->Picture5, form->Picture6})
+            QCOMPARE(formstest::describe(cubetest::colourAt(square, QPoint(5, 5))),
+                     formstest::describe(RGB(face.red(), face.green(), face.blue())));
+    }
+
+    void focusOnStartNoDefaultButton()
+    {
+        QCOMPARE(form->focusWidget(), form->cmdStart);
+        for (const forms::CommandButton *button : {form->cmdStart, form->cmdInfo, form->cmdEnde})
+            QVERIFY(!button->isDefault() && !button->autoDefault());
+    }
+
+    void startDrawsCubeAndBlackensSquares_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("captioned Start") << QStringLiteral("Start");
+        QTest::newRow("captioned Löschen") << QStringLiteral("Löschen");
+    }
+    void startDrawsCubeAndBlackensSquares()
+    {
+        QFETCH(QString, caption);
+        form->cmdStart->setCaption(caption);
+        const QList<forms::PictureBox *> squares{form->Picture2, form->Picture3, form->Picture4, form->Picture5,
+                                                 form->Picture6};
+        for (forms::PictureBox *square : squares)
+            square->setBackColor(Marker);
+
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+
+        QVERIFY(cubeIsDrawn(*form));
+        for (const forms::PictureBox *square : squares) {
+            QCOMPARE(square->BackColor(), 0);
+            QCOMPARE(cubetest::colourAt(square, QPoint(5, 5)), 0);
+        }
+        QVERIFY(form->Label7->Visible());
+        QVERIFY(cubetest::anyPixelOtherThan(form, form->Label7->pixelRect(), FormGrey));
+        QCOMPARE(form->cmdStart->Caption(), caption);
+    }
+
+    void infoShowsAndHides_data()
+    {
+        QTest::addColumn<bool>("drawnBefore");
+        QTest::addColumn<bool>("closedByUser");
+        QTest::newRow("cube never drawn") << false << false;
+        QTest::newRow("cube drawn") << true << false;
+        QTest::newRow("info closed by its own close control") << false << true;
+    }
+    void infoShowsAndHides()
+    {
+        QFETCH(bool, drawnBefore);
+        QFETCH(bool, closedByUser);
+        if (drawnBefore)
+            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        form->Picture4->setBackColor(Marker);
+
+        QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info OFF"));
+        QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
+        QVERIFY(info && info->isVisible() && !info->parentWidget());
+        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
+        QCOMPARE(cubeIsDrawn(*form), drawnBefore);
+        if (closedByUser)
+            QVERIFY(info->close());
+
+        QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
+        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
+        QTRY_VERIFY(info.isNull());
+        QVERIFY(cubeIsDrawn(*form));
+        QCOMPARE(form->Picture4->BackColor(), Marker);
+        QCOMPARE(form->Label7->Visible(), drawnBefore);
+        QVERIFY(!forms::FormRegistry::programEnded());
+    }
+
+    void endUnloadsBothWindows_data()
+    {
+        QTest::addColumn<bool>("infoShown");
+        QTest::newRow("info shown") << true;
+        QTest::newRow("info not shown") << false;
+    }
+    void endUnloadsBothWindows()
+    {
+        QFETCH(bool, infoShown);
+        if (infoShown)
+            QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+        QCOMPARE(forms::FormRegistry::find<frmInfoTessaro>() != nullptr, infoShown);
+        QPointer<frmTessaro> main = form;
+
+        QTest::mouseClick(form->cmdEnde, Qt::LeftButton);
+
+        QVERIFY(forms::FormRegistry::programEnded());
+        QCOMPARE(forms::FormRegistry::loadedCount(), 0);
+        QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
+        QTRY_VERIFY(main.isNull());
+    }
+
+    void repaintKeepsDrawings()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QPoint face = formstest::pixelOf(form->Picture1, 391.25f, 191.25f);
+        QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
+        const QPoint section(300, 300);
+        const Colour faceColour = cubetest::colourAt(form->Picture1, face);
+        const Colour sectionColour = cubetest::colourAt(form->Picture2, section);
+        QVERIFY(sectionColour != 0);
+
+        form->hide();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        form->repaint();
+
+        const auto shown = [](QWidget *widget, QPoint pixel) {
+            const QRgb rgb = widget->grab().toImage().pixel(pixel);
+            return formstest::describe(RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+        };
+        QCOMPARE(shown(form->Picture1, face), formstest::describe(faceColour));
+        QCOMPARE(shown(form->Picture2, section), formstest::describe(sectionColour));
+    }
+
+    void textsFit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        // Bold 13.5 point, the origin 18 point, at 96 dots per inch.
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("cmdStart Start") << QStringLiteral("cmdStart") << QStringLiteral("Start") << 18;
+        QTest::newRow("cmdStart Löschen") << QStringLiteral("cmdStart") << QStringLiteral("Löschen") << 18;
+        QTest::newRow("cmdInfo Info ON") << QStringLiteral("cmdInfo") << QStringLiteral("Info ON") << 18;
+        QTest::newRow("cmdInfo Info OFF") << QStringLiteral("cmdInfo") << QStringLiteral("Info OFF") << 18;
+        QTest::newRow("cmdEnde") << QStringLiteral("cmdEnde") << QStringLiteral("Ende") << 18;
+        QTest::newRow("Label1") << QStringLiteral("Label1") << QStringLiteral("r") << 18;
+        QTest::newRow("Label2") << QStringLiteral("Label2") << QStringLiteral("b") << 18;
+        QTest::newRow("Label3") << QStringLiteral("Label3") << QStringLiteral("g") << 18;
+        QTest::newRow("Label4") << QStringLiteral("Label4") << QStringLiteral("+") << 18;
+        QTest::newRow("Label5") << QStringLiteral("Label5") << QStringLiteral("+") << 18;
+        QTest::newRow("Label6") << QStringLiteral("Label6") << QStringLiteral("=") << 18;
+        QTest::newRow("Label7") << QStringLiteral("Label7") << QStringLiteral("Auf die Würfelflächen klicken!") << 18;
+        QTest::newRow("Label8") << QStringLiteral("Label8") << QStringLiteral("Maus über Schnittfläche bewegen!")
+                                << 18;
+        QTest::newRow("Label9") << QStringLiteral("Label9")
+                                << QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe") << 18;
+        QTest::newRow("Label10") << QStringLiteral("Label10") << QStringLiteral("O") << 24;
+    }
+    void textsFit()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(int, pixels);
+        forms::Control *control = controlNamed(*form, name);
+        QFont font;
+        if (auto *button = dynamic_cast<forms::CommandButton *>(control)) {
+            button->setCaption(caption);
+            font = button->font();
+            QVERIFY(forms::TextFits(font, caption, button->captionArea(), forms::TextFlow::SingleLine));
+        } else {
+            const auto *label = dynamic_cast<forms::Label *>(control);
+            QCOMPARE(label->Caption(), caption);
+            font = label->paintedFont();
+            QVERIFY(forms::TextFits(font, caption, label->pixelRect().size(), forms::TextFlow::WordWrap));
+        }
+        // Fitting without shrinking: the font is the one designed.
+        QCOMPARE(font.pixelSize(), pixels);
+        QVERIFY(font.bold());
+    }
+
+private:
+    frmTessaro *form = nullptr;
+};
+
+QTEST_MAIN(TestFrmTessaro)
+#include "tst_frmtessaro.moc"

@@ -1,0 +1,375 @@
+#include "frmtessaro.h"
+
+#include "commandbutton.h"
+#include "cubetest.h"
+#include "label.h"
+#include "picturebox.h"
+
+#include <array>
+
+using cubetest::Rgb;
+using forms::Colour;
+using forms::RGB;
+
+namespace {
+
+enum Face { Front, Left, Top };
+
+// Four-pixel dots 1.3 pixels apart: a point reads a colour up to two steps on.
+constexpr int SquareSlack = 2;
+// Inside the section square, right of the placeholder text.
+const QPointF Clear(230, 128);
+
+std::function<bool(Rgb)> onFace(Face face)
+{
+    switch (face) {
+    case Front:
+        return [](Rgb c) { return c.green == 0 && c.red + c.blue > 0; };
+    case Left:
+        return [](Rgb c) { return c.red == 0 && c.green + c.blue > 0; };
+    case Top:
+        return [](Rgb c) { return c.blue == 255 && c.red + c.green < 510; };
+    }
+    return {};
+}
+
+} // namespace
+
+// The section square, driven with real pointer input: a click on a cube face cuts the
+// cube, and the pointer over the square shows the colour equation.
+class TestSection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { formstest::prepare(); }
+    void init()
+    {
+        form = cubetest::shownTessaro();
+        QVERIFY(form);
+    }
+    void cleanup() { formstest::reset(); }
+
+    void clickCutsCube_data()
+    {
+        QTest::addColumn<QPointF>("aim");
+        QTest::addColumn<int>("face");
+        QTest::newRow("front face, blue 64") << QPointF(344, 96) << int(Front);
+        QTest::newRow("front face, blue 192") << QPointF(500, 288) << int(Front);
+        QTest::newRow("left face, green 64") << QPointF(168, 176) << int(Left);
+        QTest::newRow("left face, green 192") << QPointF(104, 396) << int(Left);
+        QTest::newRow("top face, red 64") << QPointF(248, 430.5) << int(Top);
+        QTest::newRow("top face, red 192") << QPointF(388, 482.5) << int(Top);
+    }
+    void clickCutsCube()
+    {
+        QFETCH(QPointF, aim);
+        QFETCH(int, face);
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QPoint pixel = cubetest::solidPixel(form->Picture1, aim, onFace(Face(face)));
+        QVERIFY(pixel.x() >= 0);
+        const Rgb pointed = cubetest::split(cubetest::colourAt(form->Picture1, pixel));
+        const QPointF at = cubetest::centreOf(form->Picture1, pixel);
+
+        QVERIFY(cubetest::clickAt(form->Picture1, at));
+
+        const auto x = static_cast<float>(at.x());
+        const auto y = static_cast<float>(at.y());
+        QCOMPARE(form->pointerX, x);
+        QCOMPARE(form->pointerY, y);
+        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        if (face == Front) {
+            checkFrontCut(y);
+            checkSection(Front, pointed.blue);
+        } else if (face == Left) {
+            checkLeftCut(x);
+            checkSection(Left, pointed.green);
+        } else {
+            checkTopCut(static_cast<float>(static_cast<double>(x) + y - 382.5));
+            checkSection(Top, pointed.red);
+        }
+    }
+
+    void blackClickCutsAtBlueZero()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        // On the red axis.
+        const QPoint pixel = cubetest::solidPixel(form->Picture1, QPointF(400, 0),
+                                                  [](Rgb c) { return c.red + c.green + c.blue == 0; });
+        QVERIFY(pixel.x() >= 0);
+        QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
+        checkFrontCut(form->pointerY);
+        checkSection(Front, 0);
+    }
+
+    void backgroundClickOnlySetsCaption()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QImage cube = form->Picture1->image();
+        const QImage section = form->Picture2->image();
+        QCOMPARE(form->Picture1->Point(620, 500), RGB(192, 192, 192));
+
+        QVERIFY(cubetest::clickAt(form->Picture1, QPointF(620, 500)));
+
+        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        QVERIFY(form->Picture1->image() == cube);
+        QVERIFY(form->Picture2->image() == section);
+    }
+
+    void greenZeroAndBlueFullCutTwice()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        // The front upper edge covers the only row of such colours on the cube, so a
+        // patch is painted on the front face.
+        form->Picture1->setDrawWidth(5);
+        form->Picture1->PSet(300, 300, RGB(96, 0, 255));
+        form->Picture1->setDrawWidth(1);
+        const QPointF at = cubetest::centreOf(form->Picture1, formstest::pixelOf(form->Picture1, 300, 300));
+
+        QVERIFY(cubetest::clickAt(form->Picture1, at));
+
+        const auto x = static_cast<float>(at.x());
+        const auto y = static_cast<float>(at.y());
+        checkFrontCut(y);
+        checkTopCut(static_cast<float>(static_cast<double>(x) + y - 382.5));
+        checkSection(Top, 96);
+    }
+
+    void secondClickWithoutMovementCutsNothing()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QPoint pixel = cubetest::solidPixel(form->Picture1, QPointF(344, 96), onFace(Front));
+        QVERIFY(pixel.x() >= 0);
+        QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
+        const QImage cube = form->Picture1->image();
+        // Blackened, so that a second cut of the same plane would show.
+        form->Picture2->setBackColor(0);
+        QSignalSpy moves(form->Picture1, &forms::DrawingSurface::MouseMove);
+        QSignalSpy clicks(form->Picture1, &forms::DrawingSurface::Click);
+
+        QTest::mouseClick(form->Picture1, Qt::LeftButton, Qt::NoModifier, pixel);
+
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(moves.count(), 0);
+        QVERIFY(form->Picture1->image() == cube);
+        QVERIFY(!cubetest::anyPixelOtherThan(form->Picture2, QRect(0, 0, 40, 40), 0));
+    }
+
+    void labelsKeepPointer_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("Label1 r") << 0;
+        QTest::newRow("Label2 b") << 1;
+        QTest::newRow("Label3 g") << 2;
+        QTest::newRow("Label10 O") << 3;
+        QTest::newRow("Label9 placeholder") << 4;
+        QTest::newRow("Label9 painted over") << 5;
+    }
+    void labelsKeepPointer()
+    {
+        QFETCH(int, index);
+        if (index == 5)
+            cutFrontFaceAtBlue128();
+        if (QTest::currentTestFailed())
+            return;
+        const std::array<forms::Label *, 6> labels{form->Label1, form->Label2, form->Label3,
+                                                   form->Label10, form->Label9, form->Label9};
+        forms::DrawingSurface *surface = index < 4 ? form->Picture1 : form->Picture2;
+        const QRect box = labels[index]->pixelRect();
+        QSignalSpy moves(surface, &forms::DrawingSurface::MouseMove);
+        QSignalSpy clicks(surface, &forms::DrawingSurface::Click);
+
+        for (const QPoint pixel : {box.center(), box.topLeft(), box.bottomRight()}) {
+            QTest::mouseMove(surface, pixel);
+            QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+        }
+        // Beside the label the surface has the pointer again; this move comes last.
+        const QPoint beside = box.bottomRight() + QPoint(2, 2);
+        QTest::mouseMove(surface, beside);
+        QTRY_COMPARE(moves.count(), 1);
+        QCOMPARE(clicks.count(), 0);
+        if (index < 4)
+            QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
+        else
+            QCOMPARE(form->Picture3->BackColor(), cubetest::colourAt(form->Picture2, beside));
+    }
+
+    void pointedColourSplitsPadded_data()
+    {
+        QTest::addColumn<Colour>("colour");
+        QTest::addColumn<QString>("hexText");
+        QTest::newRow("pure red") << RGB(255, 0, 0) << QStringLiteral("0000FF");
+        QTest::newRow("pure green") << RGB(0, 255, 0) << QStringLiteral("00FF00");
+        QTest::newRow("blue 1") << RGB(0, 0, 1) << QStringLiteral("010000");
+        QTest::newRow("black") << RGB(0, 0, 0) << QStringLiteral("000000");
+        QTest::newRow("mixed") << RGB(0x12, 0x34, 0x56) << QStringLiteral("563412");
+    }
+    void pointedColourSplitsPadded()
+    {
+        QFETCH(Colour, colour);
+        QFETCH(QString, hexText);
+        // A patch on the grey round the cube.
+        form->Picture1->setDrawWidth(5);
+        form->Picture1->PSet(620, 500, colour);
+
+        QVERIFY(cubetest::pointAt(form->Picture1, QPointF(620, 500)));
+
+        const Rgb expected = cubetest::split(colour);
+        QCOMPARE(form->pointerColour, colour);
+        QCOMPARE(form->hexText, hexText);
+        QCOMPARE(form->blueHex + form->greenHex + form->redHex, hexText);
+        QCOMPARE(form->redValue, float(expected.red));
+        QCOMPARE(form->greenValue, float(expected.green));
+        QCOMPARE(form->blueValue, float(expected.blue));
+    }
+
+    void squaresShowParts_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<Colour>("painted");
+        QTest::newRow("bottom right corner") << QPointF(254.6, 0.4) << -1;
+        // A pixel under the corner: QTest would take the corner, 0, 0, for the centre.
+        QTest::newRow("top left, under the corner") << QPointF(0.4, 254.2) << -1;
+        QTest::newRow("bottom left") << QPointF(20, 40) << -1;
+        QTest::newRow("right middle") << Clear << -1;
+        // The green 1 dots cover the green 0 row at this size; these are painted on.
+        QTest::newRow("painted (255, 0, 128)") << QPointF(240, 20) << RGB(255, 0, 128);
+        QTest::newRow("painted pure red, padded") << QPointF(240, 20) << RGB(255, 0, 0);
+    }
+    void squaresShowParts()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(Colour, painted);
+        cutFrontFaceAtBlue128();
+        if (QTest::currentTestFailed())
+            return;
+        if (painted >= 0) {
+            form->Picture2->setDrawWidth(5);
+            form->Picture2->PSet(at.x(), at.y(), painted);
+        }
+        const QPointF centre = cubetest::centreOf(form->Picture2, formstest::pixelOf(form->Picture2, at.x(), at.y()));
+        const Colour colour = form->Picture2->Point(centre.x(), centre.y());
+        const Rgb shown = cubetest::split(colour);
+        const Colour plane = RGB(shown.red, shown.green, 128);
+        QCOMPARE(formstest::describe(colour), formstest::describe(painted >= 0 ? painted : plane));
+
+        QVERIFY(cubetest::pointAt(form->Picture2, centre));
+
+        QCOMPARE(form->pointerColour, colour);
+        QCOMPARE(form->hexText.size(), 6);
+        compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue), colour});
+    }
+
+    void squaresBlackBeforeAnyCut_data()
+    {
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("before the cube is drawn") << false;
+        QTest::newRow("after the cube is drawn") << true;
+    }
+    void squaresBlackBeforeAnyCut()
+    {
+        QFETCH(bool, drawn);
+        if (drawn)
+            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        QVERIFY(cubetest::pointAt(form->Picture2, Clear));
+        compareSquares({0, 0, 0, 0});
+    }
+
+    void pointerPositionOverCubeSurvives()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        QVERIFY(cubetest::pointAt(form->Picture1, QPointF(391.25, 191.25)));
+        const float x = form->pointerX;
+        const float y = form->pointerY;
+        form->Picture2->setBackColor(RGB(1, 2, 3));
+
+        QVERIFY(cubetest::pointAt(form->Picture2, Clear));
+
+        QCOMPARE(form->pointerColour, RGB(1, 2, 3));
+        QCOMPARE(form->pointerX, x);
+        QCOMPARE(form->pointerY, y);
+    }
+
+private:
+    void cutFrontFaceAtBlue128()
+    {
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        const QPoint pixel = cubetest::solidPixel(
+            form->Picture1, QPointF(392, 192), [](Rgb c) { return c.green == 0 && c.red > 0; },
+            [](Rgb c) { return c.blue == 128; });
+        QVERIFY(pixel.x() >= 0);
+        QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
+        QCOMPARE(form->blueValue, 128.f);
+    }
+
+    // Across the front face at y, and rising across the left face.
+    void checkFrontCut(float y)
+    {
+        for (const float x : {210.f, 300.f, 400.f, 500.f, 575.f})
+            QCOMPARE(form->Picture1->Point(x, y), 0);
+        for (const float t : {0.2f, 0.5f, 0.8f})
+            QVERIFY(cubetest::blackAtOrBeside(form->Picture1, 200 - 127.5f * t, y + 127.5f * t));
+    }
+
+    // Up the left face at x, and across the top face.
+    void checkLeftCut(float x)
+    {
+        const auto bottom = static_cast<float>(200.0 - x);
+        const auto top = static_cast<float>(200.0 - x + 382.5);
+        for (const float t : {0.1f, 0.3f, 0.5f, 0.7f, 0.9f}) {
+            QCOMPARE(form->Picture1->Point(x, bottom + (top - bottom) * t), 0);
+            QCOMPARE(form->Picture1->Point(x + 382.5f * t, top), 0);
+        }
+    }
+
+    // Down the front face at the column, and across the top face.
+    void checkTopCut(float column)
+    {
+        for (const float t : {0.1f, 0.3f, 0.5f, 0.7f, 0.9f})
+            QCOMPARE(form->Picture1->Point(column, 382.5f * t), 0);
+        for (const float t : {0.2f, 0.5f, 0.8f})
+            QVERIFY(cubetest::blackAtOrBeside(form->Picture1, column - 127.5f * t, 382.5f + 127.5f * t));
+    }
+
+    // The square's corner pixels and points inside it, one on the placeholder text,
+    // which the cut paints over.
+    void checkSection(Face face, int plane)
+    {
+        const forms::PictureBox *section = form->Picture2;
+        const int right = section->width() - 1;
+        const int bottom = section->height() - 1;
+        QList<QPointF> points{QPointF(64, 192), QPointF(192, 64), QPointF(128, 128), QPointF(230, 230)};
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            points << cubetest::centreOf(section, corner);
+        QVERIFY(form->Label9->pixelRect().contains(formstest::pixelOf(section, 64, 192)));
+
+        for (const QPointF at : points) {
+            const Rgb read = cubetest::split(section->Point(at.x(), at.y()));
+            const int x = qRound(at.x());
+            const int y = qRound(at.y());
+            const Rgb expected = face == Front  ? Rgb{x, y, plane}
+                                 : face == Left ? Rgb{x, plane, y}
+                                                : Rgb{plane, 255 - x, y};
+            QCOMPARE(face == Front ? read.blue : face == Left ? read.green : read.red, plane);
+            QVERIFY2(cubetest::within(read, expected, SquareSlack),
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(cubetest::describe(read)).arg(at.x()).arg(at.y())));
+        }
+    }
+
+    // Red part, green part, blue part and mixed colour, as set and as shown.
+    void compareSquares(const std::array<Colour, 4> &expected)
+    {
+        const std::array<forms::PictureBox *, 4> squares{form->Picture4, form->Picture5, form->Picture6,
+                                                         form->Picture3};
+        for (std::size_t i = 0; i < squares.size(); ++i) {
+            QCOMPARE(formstest::describe(squares[i]->BackColor()), formstest::describe(expected[i]));
+            QCOMPARE(formstest::describe(cubetest::colourAt(squares[i], QPoint(5, 5))),
+                     formstest::describe(expected[i]));
+        }
+    }
+
+    frmTessaro *form = nullptr;
+};
+
+QTEST_MAIN(TestSection)
+#include "tst_section.moc"
