@@ -5,6 +5,8 @@
 #include "formregistry.h"
 #include "picturebox.h"
 
+#include <QPointF>
+
 namespace bench {
 
 void runCubeBenchmarks()
@@ -12,6 +14,24 @@ void runCubeBenchmarks()
     // Laid out for the benchmark's 1920 x 1080 screen, not shown.
     frmTessaro &form = forms::FormRegistry::instance<frmTessaro>();
     measure(QStringLiteral("DrawCube"), 31, [] {}, [&form] { form.DrawCube(); });
+
+    // As the pointer leaves it on the middle of the front face: a cut at blue 128.
+    const auto pointAtFrontFace = [&form] {
+        form.pointerX = 392;
+        form.pointerY = 192;
+        form.redValue = 128;
+        form.greenValue = 0;
+        form.blueValue = 128;
+    };
+    measure(QStringLiteral("Picture1_Click front cut"), 101, pointAtFrontFace, [&form] { form.Picture1_Click(); });
+
+    // Two points of the cut in different colours, so every move repaints all four squares.
+    const QPointF places[] = {{64, 192}, {192, 64}};
+    int move = 0;
+    QPointF place;
+    measure(
+        QStringLiteral("Picture2_MouseMove"), 1001, [&] { place = places[move++ % 2]; },
+        [&] { form.Picture2_MouseMove(0, 0, static_cast<float>(place.x()), static_cast<float>(place.y())); });
     forms::FormRegistry::destroyAll();
 }
 
