@@ -3,6 +3,7 @@
 #include "frminfotessaro.h"
 
 #include "commandbutton.h"
+#include "designer.h"
 #include "fonts.h"
 #include "formregistry.h"
 #include "label.h"
@@ -18,38 +19,6 @@ namespace {
 constexpr forms::Colour Black = RGB(0, 0, 0);
 constexpr forms::Colour Grey = RGB(128, 128, 128);
 
-forms::Label *makeLabel(forms::DrawingSurface *container, const QString &caption, int left, int top,
-                        int width, int height, forms::Colour background, int tabIndex,
-                        forms::Label::Alignment alignment = forms::Label::Alignment::Centre)
-{
-    auto *label = new forms::Label(container);
-    label->setCaption(caption);
-    label->setBackColor(background);
-    label->setAlignment(alignment);
-    label->setTabIndex(tabIndex);
-    label->Move(left, top, width, height);
-    return label;
-}
-
-forms::PictureBox *makePicture(forms::DrawingSurface *container, int left, int top, int width, int height,
-                               int tabIndex)
-{
-    auto *picture = new forms::PictureBox(container);
-    picture->setTabIndex(tabIndex);
-    picture->Move(left, top, width, height);
-    return picture;
-}
-
-forms::CommandButton *makeButton(forms::DrawingSurface *container, const QString &caption, int left,
-                                 int top, int width, int height, int tabIndex)
-{
-    auto *button = new forms::CommandButton(container);
-    button->setCaption(caption);
-    button->setTabIndex(tabIndex);
-    button->Move(left, top, width, height);
-    return button;
-}
-
 } // namespace
 
 frmTessaro::frmTessaro() : Form(11370, 7920)
@@ -59,32 +28,36 @@ frmTessaro::frmTessaro() : Form(11370, 7920)
     setFont(forms::ClassicFont(13.5, true));
     setBackColor(Grey);
 
-    cmdStart = makeButton(this, QStringLiteral("Start"), 7440, 6960, 1335, 375, 0);
-    Picture1 = makePicture(this, 120, 120, 6375, 6135, 1);
+    using forms::AddButton;
+    using forms::AddLabel;
+    using forms::AddPicture;
+    cmdStart = AddButton(this, QStringLiteral("Start"), QRect(7440, 6960, 1335, 375), 0);
+    Picture1 = AddPicture(this, QRect(120, 120, 6375, 6135), 1);
     Picture1->setBackColor(RGB(192, 192, 192));
-    Label1 = makeLabel(Picture1, QStringLiteral("r"), 5640, 5640, 495, 375, RGB(255, 0, 0), 2);
-    Label3 = makeLabel(Picture1, QStringLiteral("g"), 360, 5400, 735, 375, RGB(0, 255, 0), 3);
-    Label2 = makeLabel(Picture1, QStringLiteral("b"), 360, 240, 735, 615, RGB(128, 128, 255), 4);
-    Picture2 = makePicture(this, 6840, 360, 4335, 3255, 5);
+    Label1 = AddLabel(Picture1, QStringLiteral("r"), QRect(5640, 5640, 495, 375), RGB(255, 0, 0), 2);
+    Label3 = AddLabel(Picture1, QStringLiteral("g"), QRect(360, 5400, 735, 375), RGB(0, 255, 0), 3);
+    Label2 = AddLabel(Picture1, QStringLiteral("b"), QRect(360, 240, 735, 615), RGB(128, 128, 255), 4);
+    Picture2 = AddPicture(this, QRect(6840, 360, 4335, 3255), 5);
     Picture2->setBackColor(Black);
-    Picture3 = makePicture(this, 10440, 4680, 735, 615, 6);
-    Picture4 = makePicture(this, 6960, 4680, 615, 615, 7);
-    Picture5 = makePicture(this, 8160, 4680, 615, 615, 8);
-    Picture6 = makePicture(this, 9480, 4680, 615, 615, 9);
-    Label4 = makeLabel(this, QStringLiteral("+"), 7560, 4920, 615, 255, Grey, 10);
-    Label5 = makeLabel(this, QStringLiteral("+"), 8760, 4920, 495, 255, Grey, 11);
-    Label6 = makeLabel(this, QStringLiteral("="), 10080, 4800, 375, 255, Grey, 12);
-    Label7 = makeLabel(this, QStringLiteral("Auf die Würfelflächen klicken!"), 1440, 6480, 4575, 615, Grey, 13,
-                       forms::Label::Alignment::Left);
+    Picture3 = AddPicture(this, QRect(10440, 4680, 735, 615), 6);
+    Picture4 = AddPicture(this, QRect(6960, 4680, 615, 615), 7);
+    Picture5 = AddPicture(this, QRect(8160, 4680, 615, 615), 8);
+    Picture6 = AddPicture(this, QRect(9480, 4680, 615, 615), 9);
+    Label4 = AddLabel(this, QStringLiteral("+"), QRect(7560, 4920, 615, 255), Grey, 10);
+    Label5 = AddLabel(this, QStringLiteral("+"), QRect(8760, 4920, 495, 255), Grey, 11);
+    Label6 = AddLabel(this, QStringLiteral("="), QRect(10080, 4800, 375, 255), Grey, 12);
+    Label7 = AddLabel(this, QStringLiteral("Auf die Würfelflächen klicken!"), QRect(1440, 6480, 4575, 615), Grey, 13,
+                      forms::Label::Alignment::Left);
     Label7->setVisible(false);
-    Label8 = makeLabel(this, QStringLiteral("Maus über Schnittfläche bewegen!"), 7200, 3720, 3495, 375, Grey, 14);
-    Label9 = makeLabel(Picture2, QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"), 840, 960,
-                       3135, 1095, Black, 15);
+    Label8 = AddLabel(this, QStringLiteral("Maus über Schnittfläche bewegen!"), QRect(7200, 3720, 3495, 375), Grey,
+                      14);
+    Label9 = AddLabel(Picture2, QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"),
+                      QRect(840, 960, 3135, 1095), Black, 15);
     Label9->setForeColor(RGB(255, 255, 255));
-    Label10 = makeLabel(Picture1, QStringLiteral("O"), 1440, 5640, 615, 375, RGB(255, 255, 255), 16);
+    Label10 = AddLabel(Picture1, QStringLiteral("O"), QRect(1440, 5640, 615, 375), RGB(255, 255, 255), 16);
     Label10->setFont(forms::ClassicFont(18, true));
-    cmdInfo = makeButton(this, QStringLiteral("Info ON"), 9240, 6840, 1335, 495, 17);
-    cmdEnde = makeButton(this, QStringLiteral("Ende"), 7320, 6120, 1455, 495, 18);
+    cmdInfo = AddButton(this, QStringLiteral("Info ON"), QRect(9240, 6840, 1335, 495), 17);
+    cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(7320, 6120, 1455, 495), 18);
 
     connect(cmdStart, &forms::CommandButton::Click, this, &frmTessaro::cmdStart_Click);
     connect(cmdInfo, &forms::CommandButton::Click, this, &frmTessaro::cmdInfo_Click);

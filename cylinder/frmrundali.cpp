@@ -4,6 +4,7 @@
 #include "frminforundali.h"
 
 #include "commandbutton.h"
+#include "designer.h"
 #include "fonts.h"
 #include "formregistry.h"
 #include "screen.h"
@@ -30,25 +31,6 @@ constexpr float SliceStep = -0.1f;
 constexpr int FigureDotWidth = 10;
 constexpr int CylinderDotWidth = 20;
 
-forms::CommandButton *makeButton(forms::DrawingSurface *container, const QString &caption, int tabIndex)
-{
-    auto *button = new forms::CommandButton(container);
-    button->setCaption(caption);
-    button->setTabIndex(tabIndex);
-    return button;
-}
-
-forms::TextBox *makeTextBox(forms::DrawingSurface *container, const QString &text, forms::Colour background,
-                            int tabIndex)
-{
-    auto *box = new forms::TextBox(container);
-    box->setFont(forms::ClassicFont(24, false));
-    box->setBackColor(background);
-    box->setText(text);
-    box->setTabIndex(tabIndex);
-    return box;
-}
-
 } // namespace
 
 // Form_Load sizes the window to the screen before it is first shown.
@@ -58,16 +40,20 @@ frmRundali::frmRundali() : Form(14400, 10800)
     setFont(forms::ClassicFont(13.5, true));
     setBackColor(DarkGrey);
 
-    Start1 = makeButton(this, QStringLiteral("Start1"), 0);
-    Start2 = makeButton(this, QStringLiteral("Start2"), 1);
-    start3 = makeButton(this, QStringLiteral("Start3"), 2);
-    cmdStop = makeButton(this, QStringLiteral("Halt"), 3);
+    // Form_Load places the controls.
+    using forms::AddButton;
+    Start1 = AddButton(this, QStringLiteral("Start1"), QRect(), 0);
+    Start2 = AddButton(this, QStringLiteral("Start2"), QRect(), 1);
+    start3 = AddButton(this, QStringLiteral("Start3"), QRect(), 2);
+    cmdStop = AddButton(this, QStringLiteral("Halt"), QRect(), 3);
     cmdStop->setFont(forms::ClassicFont(13.5, false));
-    Text1 = makeTextBox(this, QStringLiteral("Text1"), RGB(255, 128, 128), 4);
-    Text2 = makeTextBox(this, QStringLiteral("Text2"), RGB(0, 255, 0), 5);
-    Text3 = makeTextBox(this, QStringLiteral("Text3"), RGB(128, 128, 255), 6);
-    cmdEnde = makeButton(this, QStringLiteral("Ende"), 7);
-    cmdInfo = makeButton(this, QStringLiteral("Info On"), 8);
+    Text1 = forms::AddTextBox(this, QStringLiteral("Text1"), QRect(), RGB(255, 128, 128), 4);
+    Text2 = forms::AddTextBox(this, QStringLiteral("Text2"), QRect(), RGB(0, 255, 0), 5);
+    Text3 = forms::AddTextBox(this, QStringLiteral("Text3"), QRect(), RGB(128, 128, 255), 6);
+    for (forms::TextBox *box : {Text1, Text2, Text3})
+        box->setFont(forms::ClassicFont(24, false));
+    cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(), 7);
+    cmdInfo = AddButton(this, QStringLiteral("Info On"), QRect(), 8);
 
     connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
     connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
@@ -114,6 +100,15 @@ float frmRundali::placePoint()
     return theta;
 }
 
+void frmRundali::mixWithWhite(float theta)
+{
+    whiteShare = (1000 - radius) / 1000;
+    const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
+    redValue = colourrules::MixWithWhite(hue.red, whiteShare);
+    greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
+    blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
+}
+
 void frmRundali::paintHueCircle()
 {
     for (radius = Rim; LoopGoesOn(radius, InnermostRadius, HueRingStep); radius += HueRingStep) {
@@ -133,12 +128,7 @@ bool frmRundali::paintSaturationDisc()
 {
     for (radius = Rim; LoopGoesOn(radius, InnermostRadius, DiscRingStep); radius += DiscRingStep) {
         for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
-            const float theta = placePoint();
-            whiteShare = (1000 - radius) / 1000;
-            const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
-            redValue = colourrules::MixWithWhite(hue.red, whiteShare);
-            greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
-            blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
+            mixWithWhite(placePoint());
             PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
         }
         if (!yieldAfterRing())
@@ -152,12 +142,7 @@ bool frmRundali::paintColourCylinder()
     for (brightness = 1; LoopGoesOn(brightness, 0, SliceStep); brightness += SliceStep) {
         for (radius = Rim; LoopGoesOn(radius, InnermostRadius, CylinderRingStep); radius += CylinderRingStep) {
             for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
-                const float theta = placePoint();
-                whiteShare = (1000 - radius) / 1000;
-                const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
-                redValue = colourrules::MixWithWhite(hue.red, whiteShare);
-                greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
-                blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
+                mixWithWhite(placePoint());
                 PSet(pointX, pointY,
                      RGB(colourrules::Darken(redValue, brightness), colourrules::Darken(greenValue, brightness),
                          colourrules::Darken(blueValue, brightness)));

@@ -61,6 +61,9 @@ private:
     // Puts pointX, pointY a third of a turn back from the hue angle of pointIndex on
     // the ring of the current radius; returns that hue angle.
     float placePoint();
+    // Sets whiteShare for the ring of the current radius and the components of the
+    // hue at theta mixed with that much white.
+    void mixWithWhite(float theta);
 
     // The ring loops of the three figures, shared with the redraw. Those that yield
     // return false once the window has been unloaded meanwhile.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "label.h"
+#include "numericrules.h"
+
+#include <QRect>
+#include <QString>
+
+namespace forms {
+
+class CommandButton;
+class DrawingSurface;
+class PictureBox;
+class TextBox;
+
+// Controls as a form's design places them: left, top, width and height in the
+// container's units (an empty place leaves the control for Form_Load to place), the
+// container's font, and a tab index.
+Label *AddLabel(DrawingSurface *container, const QString &caption, const QRect &place, Colour background,
+                int tabIndex, Label::Alignment alignment = Label::Alignment::Centre);
+CommandButton *AddButton(DrawingSurface *container, const QString &caption, const QRect &place, int tabIndex);
+PictureBox *AddPicture(DrawingSurface *container, const QRect &place, int tabIndex);
+TextBox *AddTextBox(DrawingSurface *container, const QString &text, const QRect &place, Colour background,
+                    int tabIndex);
+
+} // namespace forms
