@@ -21,14 +21,6 @@ std::vector<DrawingSurface *> &surfacesToFlush()
     return surfaces;
 }
 
-std::uint32_t toPixel(Colour colour)
-{
-    const std::uint32_t red = colour & 0xFF;
-    const std::uint32_t green = (colour >> 8) & 0xFF;
-    const std::uint32_t blue = (colour >> 16) & 0xFF;
-    return 0xFF000000u | (red << 16) | (green << 8) | blue;
-}
-
 Colour fromPixel(std::uint32_t pixel)
 {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
@@ -81,14 +73,6 @@ void DrawingSurface::setBackColor(Colour colour)
 {
     m_backColor = colour;
     Cls();
-}
-
-void DrawingSurface::PSet(float x, float y, Colour colour)
-{
-    const QPointF device = m_scale.toDevice(x, y);
-    m_raster.dot(device.x(), device.y(), m_pen, toPixel(colour));
-    if (!m_flushPosted)
-        postFlush();
 }
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)

@@ -42,7 +42,13 @@ public:
     // Setting the background clears the surface.
     void setBackColor(Colour colour);
 
-    void PSet(float x, float y, Colour colour);
+    void PSet(float x, float y, Colour colour)
+    {
+        const QPointF device = m_scale.toDevice(x, y);
+        m_raster.dot(device.x(), device.y(), m_pen, toPixel(colour));
+        if (!m_flushPosted)
+            postFlush();
+    }
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     // The colour of the pixel at the point; -1 outside the surface.
     Colour Point(float x, float y) const;
@@ -72,6 +78,14 @@ protected:
     void resizeImage();
 
 private:
+    static std::uint32_t toPixel(Colour colour)
+    {
+        const std::uint32_t red = colour & 0xFF;
+        const std::uint32_t green = (colour >> 8) & 0xFF;
+        const std::uint32_t blue = (colour >> 16) & 0xFF;
+        return 0xFF000000u | (red << 16) | (green << 8) | blue;
+    }
+
     friend class Control;
     friend class Label;
     void addControl(Control *control);
