@@ -9,6 +9,8 @@ frmInfoTessaro::frmInfoTessaro() : Form(12315, 7260)
     using forms::RGB;
     setCaption(QStringLiteral("Information zum Tessaro"));
     setBackColor(RGB(255, 255, 255));
+    // Only text: resizing it by its frame harms nothing.
+    setResizable(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
     const auto panel = [this](const QRect &place, forms::Colour background, int tabIndex, const QString &text) {

@@ -9,6 +9,8 @@ frmInfoRundali::frmInfoRundali() : Form(12450, 6600)
     using forms::RGB;
     setCaption(QStringLiteral("Informationen zum Rundal") + QString(6, QLatin1Char(' ')) + MakersCredit());
     setBackColor(RGB(192, 192, 192));
+    // Only text: resizing it by its frame harms nothing.
+    setResizable(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
     const auto panel = [this](const QRect &place, forms::Colour background, int tabIndex, const QString &text) {

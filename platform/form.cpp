@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -177,11 +178,32 @@ void Form::adoptFrame()
     applyOuterSize();
 }
 
+void Form::setResizable(bool resizable)
+{
+    m_resizable = resizable;
+    if (resizable) {
+        setMinimumSize(1, 1);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlag(Qt::WindowMaximizeButtonHint);
+    }
+    applyOuterSize();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    // The user may have resized the window by its frame.
+    m_outer = event->size() + QSize(m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom());
+    DrawingSurface::resizeEvent(event);
+}
+
 void Form::applyOuterSize()
 {
     const QSize inner(std::max(1, m_outer.width() - m_frame.left() - m_frame.right()),
                       std::max(1, m_outer.height() - m_frame.top() - m_frame.bottom()));
-    setFixedSize(inner);
+    if (m_resizable)
+        resize(inner);
+    else
+        setFixedSize(inner);
     resizeImage();
 }
 

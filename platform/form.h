@@ -42,6 +42,10 @@ public:
     // Shows what has been drawn so far, handling no input.
     void Refresh();
 
+    // Whether the user may resize the window by its frame; by default the window
+    // keeps the size its program gives it, since layout and drawing follow that size.
+    void setResizable(bool resizable);
+
     // The frame the window system puts around the client area (an estimate until
     // the window is shown).
     QMargins frame() const { return m_frame; }
@@ -52,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -63,6 +68,7 @@ private:
     QMargins m_frame;
     bool m_loaded = false;
     bool m_tabOrderArranged = false;
+    bool m_resizable = false;
 };
 
 } // namespace forms

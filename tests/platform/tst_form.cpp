@@ -83,6 +83,23 @@ private slots:
         QCOMPARE(double(form.Left()), 0.0);
     }
 
+    void onlyResizableFormsFollowTheUser()
+    {
+        auto &fixed = forms::FormRegistry::instance<YieldingForm>();
+        auto &resizable = forms::FormRegistry::instance<OtherForm>();
+        resizable.setResizable(true);
+        fixed.Show();
+        resizable.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&resizable));
+        fixed.resize(500, 400);
+        resizable.resize(500, 400);
+        QTRY_COMPARE(double(resizable.Width()), 500 * 15.0);
+        QCOMPARE(double(resizable.Height()), 400 * 15.0);
+        QCOMPARE(resizable.image().size(), QSize(500, 400));
+        QCOMPARE(double(fixed.Width()), 300 * 15.0);
+        QCOMPARE(fixed.size(), QSize(300, 200));
+    }
+
     void loadRunsOnceAndShowCreatesOnFirstUse()
     {
         QVERIFY(!forms::FormRegistry::find<YieldingForm>());
