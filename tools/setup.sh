@@ -1,5 +1,6 @@
 # Shared by ./run and ./test: installs what is missing on a Debian 12 machine, then
-# configures and builds. Sourced, so it runs in the caller's shell.
+# configures and builds the targets named in build_targets (all when empty). Sourced,
+# so it runs in the caller's shell.
 
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig)
 
@@ -26,4 +27,8 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$root/build" --parallel "$jobs"
+target_options=()
+for target in ${build_targets:-}; do
+    target_options+=(--target "$target")
+done
+cmake --build "$root/build" --parallel "$jobs" "${target_options[@]}"
