@@ -47,9 +47,10 @@ void DoEvents()
 
 void ShowProgress()
 {
-    DrawingSurface::flushAll();
-    if (!Pacing::enabled())
+    if (!Pacing::enabled()) {
+        DrawingSurface::flushAll();
         return;
+    }
     QDeadlineTimer frame(Pacing::frameMilliseconds(), Qt::PreciseTimer);
     DrawingSurface::repaintAll();
     const qint64 remaining = frame.remainingTime();

@@ -102,6 +102,11 @@ void DrawingSurface::Cls()
 
 void DrawingSurface::flush()
 {
+    present(false);
+}
+
+void DrawingSurface::present(bool now)
+{
     m_flushPosted = false;
     m_dirty |= m_raster.takeTouched();
     auto &pending = surfacesToFlush();
@@ -113,7 +118,10 @@ void DrawingSurface::flush()
                                  m_dirty.height() / dpr)
                               .toAlignedRect();
     m_dirty = QRect();
-    update(logical);
+    if (now)
+        repaint(logical);
+    else
+        update(logical);
 }
 
 void DrawingSurface::flushAll()
@@ -125,15 +133,9 @@ void DrawingSurface::flushAll()
 
 void DrawingSurface::repaintAll()
 {
-    std::vector<QWidget *> windows;
-    for (DrawingSurface *surface : surfacesToFlush())
-        windows.push_back(surface->window());
-    flushAll();
-    std::sort(windows.begin(), windows.end());
-    windows.erase(std::unique(windows.begin(), windows.end()), windows.end());
-    for (QWidget *window : windows)
-        if (window->isVisible())
-            window->repaint();
+    const auto pending = surfacesToFlush();
+    for (DrawingSurface *surface : pending)
+        surface->present(true);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *event)

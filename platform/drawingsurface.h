@@ -58,7 +58,8 @@ public:
     // shared: the rasteriser writes straight into its pixels.)
     QImage image() const { return m_image.copy(); }
 
-    // Hands what was drawn since the last call to the window system.
+    // Hands what was drawn since the last call to the window system: soon, or (for
+    // repaintAll) at once.
     void flush();
     static void flushAll();
     static void repaintAll();
@@ -96,6 +97,7 @@ private:
     void fillLogical(const QRect &logical, Colour colour);
     void markDirty(const QRect &device);
     void postFlush();
+    void present(bool now);
     void updatePen();
     // The user point under the pointer, or false where a label or a child
     // control has the pointer.

@@ -53,6 +53,15 @@ class OtherForm : public forms::Form
 {
 public:
     OtherForm() : Form(200 * 15, 100 * 15) {}
+
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        ++paints;
+        Form::paintEvent(event);
+    }
 };
 
 } // namespace
@@ -181,6 +190,19 @@ private slots:
         QVERIFY(form.DoEvents());
         QVERIFY(timer.elapsed() >= forms::Pacing::frameMilliseconds() - 1);
         QVERIFY(handled);
+    }
+
+    void refreshShowsProgressWithoutTheEventLoop()
+    {
+        auto &form = forms::FormRegistry::instance<OtherForm>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+        forms::Pacing::setEnabled(true);
+        const int before = form.paints;
+        form.PSet(100, 100, forms::RGB(255, 0, 0));
+        form.Refresh();
+        QCOMPARE(form.paints, before + 1);
     }
 
     void zeroScaleIsARuntimeError()
