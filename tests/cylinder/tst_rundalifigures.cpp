@@ -3,6 +3,7 @@
 #include "frminforundali.h"
 #include "frmrundali.h"
 #include "formstest.h"
+#include "rundalitest.h"
 
 #include "commandbutton.h"
 #include "formregistry.h"
@@ -17,22 +18,12 @@
 #include <memory>
 
 using forms::RGB;
+using rundalitest::Background;
+using rundalitest::click;
+using rundalitest::shownWindow;
 
 namespace {
 
-constexpr forms::Colour Background = RGB(64, 64, 64);
-
-frmRundali &shownWindow()
-{
-    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
-    form.Show();
-    return form;
-}
-
-void click(forms::CommandButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // Where each dot of a figure drawn once on a cleared window ends up; replayed once
 // per test run, the window's size and units being the same every time.

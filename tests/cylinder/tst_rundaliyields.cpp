@@ -2,6 +2,7 @@
 #include "frminforundali.h"
 #include "frmrundali.h"
 #include "formstest.h"
+#include "rundalitest.h"
 #include "yieldscript.h"
 
 #include "commandbutton.h"
@@ -15,10 +16,12 @@
 #include <cmath>
 
 using forms::RGB;
+using rundalitest::Background;
+using rundalitest::click;
+using rundalitest::shownWindow;
 
 namespace {
 
-constexpr forms::Colour Background = RGB(64, 64, 64);
 // Passes a halted figure waits before the test resumes it.
 constexpr int HaltedPasses = 5;
 
@@ -100,18 +103,6 @@ QImage wholeFigure(const frmRundali &form, Figure figure)
     else
         replay.add(cylinderSliceDots(sliceBrightnesses().back()), 20);
     return replay.paintedOver(clearedImage(form, Background));
-}
-
-frmRundali &shownWindow()
-{
-    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
-    form.Show();
-    return form;
-}
-
-void click(forms::CommandButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 forms::CommandButton *startButton(frmRundali &form, Figure figure)
