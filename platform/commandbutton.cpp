@@ -4,6 +4,8 @@
 #include "fonts.h"
 #include "handlerscope.h"
 
+#include <QKeyEvent>
+
 namespace forms {
 
 namespace {
@@ -43,6 +45,19 @@ void CommandButton::geometryChanged(const QRect &)
 {
     setGeometry(pixelRect());
     fitCaption();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    // A plain push button leaves Enter to the window's default button; here there is
+    // none. Held down, the key presses once, like Space.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::fitCaption()

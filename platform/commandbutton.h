@@ -9,7 +9,8 @@ namespace forms {
 class DrawingSurface;
 
 // A push button whose caption always fits: where it would not, even with the small
-// padding of a classic button, its font shrinks just enough.
+// padding of a classic button, its font shrinks just enough. No button is a window's
+// default, so Enter presses the focused button, as Space does.
 class CommandButton final : public QPushButton, public Control
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ signals:
 
 protected:
     void geometryChanged(const QRect &oldPixels) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fitCaption();

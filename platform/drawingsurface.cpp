@@ -4,6 +4,7 @@
 #include "handlerscope.h"
 #include "label.h"
 #include "rasteriser.h"
+#include "surfaceaccessible.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,6 +46,7 @@ DrawingSurface::DrawingSurface(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    SurfaceAccessible::install();
     resizeImage();
 }
 
@@ -231,6 +233,20 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
         return;
     const HandlerScope handler;
     emit Click();
+}
+
+std::vector<const Label *> DrawingSurface::labels() const
+{
+    std::vector<const Label *> labels;
+    for (const Control *control : m_controls)
+        if (const auto *label = dynamic_cast<const Label *>(control))
+            labels.push_back(label);
+    std::stable_sort(labels.begin(), labels.end(), [](const Label *a, const Label *b) {
+        const QRect first = a->pixelRect();
+        const QRect second = b->pixelRect();
+        return std::pair(first.left(), first.top()) < std::pair(second.left(), second.top());
+    });
+    return labels;
 }
 
 void DrawingSurface::addControl(Control *control)

@@ -58,6 +58,10 @@ public:
     // shared: the rasteriser writes straight into its pixels.)
     QImage image() const { return m_image.copy(); }
 
+    // The windowless labels on the surface in reading order: column by column, each
+    // from the top.
+    std::vector<const Label *> labels() const;
+
     // Hands what was drawn since the last call to the window system: soon, or (for
     // repaintAll) at once.
     void flush();

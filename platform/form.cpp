@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QWindow>
 
@@ -156,6 +157,19 @@ void Form::moveEvent(QMoveEvent *event)
 {
     DrawingSurface::moveEvent(event);
     adoptFrame();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        DrawingSurface::keyPressEvent(event);
+        return;
+    }
+    // Held down, the key closes once: its repeats would reach the next window.
+    if (event->isAutoRepeat())
+        return;
+    const HandlerScope handler;
+    emit escapePressed();
 }
 
 bool Form::event(QEvent *event)

@@ -50,6 +50,11 @@ public:
     // the window is shown).
     QMargins frame() const { return m_frame; }
 
+signals:
+    // Escape was pressed in the window and no control took it: whoever showed the
+    // window may close it.
+    void escapePressed();
+
 protected:
     virtual void Form_Load() {}
 
@@ -57,6 +62,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool event(QEvent *event) override;
 
 private:

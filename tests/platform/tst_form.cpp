@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -203,6 +204,33 @@ private slots:
         form.PSet(100, 100, forms::RGB(255, 0, 0));
         form.Refresh();
         QCOMPARE(form.paints, before + 1);
+    }
+
+    void keysPressTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void keysPressTheFocusedButton()
+    {
+        QFETCH(int, key);
+        auto &form = forms::FormRegistry::instance<YieldingForm>();
+        form.Show();
+        QCOMPARE(form.focusWidget(), form.loop);
+        formstest::pressKey(form.close, Qt::Key(key));
+        QVERIFY(!form.IsLoaded());
+    }
+
+    void escapeIsReported()
+    {
+        auto &form = forms::FormRegistry::instance<YieldingForm>();
+        form.Show();
+        QSignalSpy escapes(&form, &forms::Form::escapePressed);
+        QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+        QCOMPARE(escapes.count(), 1);
+        QVERIFY(form.IsLoaded());
     }
 
     void zeroScaleIsARuntimeError()

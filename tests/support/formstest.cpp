@@ -4,6 +4,8 @@
 #include "formregistry.h"
 #include "runtimeerror.h"
 
+#include <QAbstractButton>
+#include <QWindow>
 #include <QTest>
 
 #include <cmath>
@@ -58,6 +60,20 @@ void clickAt(forms::DrawingSurface *surface, float x, float y)
     const QPoint pixel = pixelOf(surface, x, y);
     QTest::mouseMove(surface, pixel);
     QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+}
+
+void pressKey(QAbstractButton *button, Qt::Key key)
+{
+    QWindow *window = button->window()->windowHandle();
+    for (int tabs = 0; tabs < 20 && button->window()->focusWidget() != button; ++tabs)
+        QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+QString accessibleText(QObject *object, QAccessible::Text kind)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(kind) : QStringLiteral("(none)");
 }
 
 QString describe(forms::Colour colour)

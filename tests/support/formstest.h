@@ -2,12 +2,14 @@
 
 #include "drawingsurface.h"
 
+#include <QAccessible>
 #include <QPoint>
 #include <QString>
 
 #include <stdexcept>
 
 class QWidget;
+class QAbstractButton;
 
 namespace formstest {
 
@@ -29,6 +31,13 @@ QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y);
 // user point of the surface. The window must be shown and exposed.
 void pointTo(forms::DrawingSurface *surface, float x, float y);
 void clickAt(forms::DrawingSurface *surface, float x, float y);
+
+// Real keys, as a keyboard user gives them, through the button's window: Tab until
+// the button has the focus, then the key (Enter is the keypad's).
+void pressKey(QAbstractButton *button, Qt::Key key);
+
+// What assistive tools are told of a widget.
+QString accessibleText(QObject *object, QAccessible::Text kind);
 
 // A colour value as "(r, g, b)", for readable failures.
 QString describe(forms::Colour colour);
