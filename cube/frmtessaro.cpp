@@ -1,6 +1,7 @@
 #include "frmtessaro.h"
 
 #include "frminfotessaro.h"
+#include "tessaroaccessibility.h"
 
 #include "commandbutton.h"
 #include "designer.h"
@@ -65,6 +66,8 @@ frmTessaro::frmTessaro() : Form(11370, 7920)
     connect(Picture1, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture1_MouseMove);
     connect(Picture1, &forms::PictureBox::Click, this, &frmTessaro::Picture1_Click);
     connect(Picture2, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture2_MouseMove);
+    // Connected after the handlers, it reads what they have shown.
+    new TessaroAccessibility(this);
 }
 
 void frmTessaro::Form_Load()
@@ -163,7 +166,10 @@ void frmTessaro::cmdStart_Click()
 void frmTessaro::cmdInfo_Click()
 {
     if (cmdInfo->Caption() == QLatin1String("Info ON")) {
-        forms::FormRegistry::instance<frmInfoTessaro>().Show();
+        frmInfoTessaro &info = forms::FormRegistry::instance<frmInfoTessaro>();
+        // Escape in the info window closes it just as this button does.
+        connect(&info, &forms::Form::escapePressed, this, &frmTessaro::cmdInfo_Click, Qt::UniqueConnection);
+        info.Show();
         cmdInfo->setCaption(QStringLiteral("Info OFF"));
     } else {
         forms::FormRegistry::unload<frmInfoTessaro>();

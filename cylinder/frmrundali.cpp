@@ -2,6 +2,7 @@
 
 #include "colourrules.h"
 #include "frminforundali.h"
+#include "rundaliaccessibility.h"
 
 #include "commandbutton.h"
 #include "designer.h"
@@ -55,6 +56,7 @@ frmRundali::frmRundali() : Form(14400, 10800)
     cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(), 7);
     cmdInfo = AddButton(this, QStringLiteral("Info On"), QRect(), 8);
 
+    new RundaliAccessibility(this);
     connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
     connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
     connect(start3, &forms::CommandButton::Click, this, &frmRundali::start3_Click);
@@ -202,7 +204,10 @@ void frmRundali::cmdStop_Click()
 void frmRundali::cmdInfo_Click()
 {
     if (cmdInfo->Caption() == QLatin1String("Info On")) {
-        forms::FormRegistry::instance<frmInfoRundali>().Show();
+        frmInfoRundali &info = forms::FormRegistry::instance<frmInfoRundali>();
+        // Escape in the info window closes it just as this button does.
+        connect(&info, &forms::Form::escapePressed, this, &frmRundali::cmdInfo_Click, Qt::UniqueConnection);
+        info.Show();
         cmdInfo->setCaption(QStringLiteral("Info Off"));
         return;
     }
