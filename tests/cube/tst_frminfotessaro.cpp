@@ -92,6 +92,11 @@ private slots:
         // Regular 12 point at 96 dots per inch, not shrunk.
         QCOMPARE(font.pixelSize(), 16);
         QVERIFY(!font.bold());
+
+        // Painted, yet read out as static text, column by column.
+        const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(form)->child(index);
+        QCOMPARE(read->role(), QAccessible::StaticText);
+        QCOMPARE(read->text(QAccessible::Name), text);
     }
 
 private:

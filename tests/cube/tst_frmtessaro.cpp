@@ -153,6 +153,9 @@ private slots:
         for (const forms::PictureBox *square : {form->Picture3, form->Picture4, form->Picture5, form->Picture6})
             QCOMPARE(formstest::describe(cubetest::colourAt(square, QPoint(5, 5))),
                      formstest::describe(RGB(face.red(), face.green(), face.blue())));
+        QCOMPARE(formstest::accessibleText(form->Picture1, QAccessible::Description),
+                 QStringLiteral("Noch nicht gezeichnet"));
+        QCOMPARE(formstest::accessibleText(form->Picture4, QAccessible::Name), QStringLiteral("Rotanteil"));
     }
 
     void focusOnStartNoDefaultButton()
@@ -160,26 +163,42 @@ private slots:
         QCOMPARE(form->focusWidget(), form->cmdStart);
         for (const forms::CommandButton *button : {form->cmdStart, form->cmdInfo, form->cmdEnde})
             QVERIFY(!button->isDefault() && !button->autoDefault());
+        // Tab and Shift+Tab go round the buttons in their designed order.
+        for (const QWidget *next : {form->cmdInfo, form->cmdEnde, form->cmdStart}) {
+            QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+            QCOMPARE(form->focusWidget(), next);
+        }
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(form->focusWidget(), form->cmdEnde);
     }
 
     void startDrawsCubeAndBlackensSquares_data()
     {
         QTest::addColumn<QString>("caption");
-        QTest::newRow("captioned Start") << QStringLiteral("Start");
-        QTest::newRow("captioned Löschen") << QStringLiteral("Löschen");
+        QTest::addColumn<int>("key"); // 0: the mouse
+        QTest::newRow("captioned Start") << QStringLiteral("Start") << 0;
+        QTest::newRow("captioned Löschen") << QStringLiteral("Löschen") << 0;
+        QTest::newRow("by Space") << QStringLiteral("Start") << int(Qt::Key_Space);
+        QTest::newRow("by Return") << QStringLiteral("Löschen") << int(Qt::Key_Return);
+        QTest::newRow("by keypad Enter") << QStringLiteral("Start") << int(Qt::Key_Enter);
     }
     void startDrawsCubeAndBlackensSquares()
     {
         QFETCH(QString, caption);
+        QFETCH(int, key);
         form->cmdStart->setCaption(caption);
         const QList<forms::PictureBox *> squares{form->Picture2, form->Picture3, form->Picture4, form->Picture5,
                                                  form->Picture6};
         for (forms::PictureBox *square : squares)
             square->setBackColor(Marker);
 
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        if (key)
+            formstest::pressKey(form->cmdStart, Qt::Key(key));
+        else
+            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
 
         QVERIFY(cubeIsDrawn(*form));
+        QVERIFY(formstest::accessibleText(form->Picture1, QAccessible::Description).startsWith("Rot nach rechts"));
         for (const forms::PictureBox *square : squares) {
             QCOMPARE(square->BackColor(), 0);
             QCOMPARE(cubetest::colourAt(square, QPoint(5, 5)), 0);
@@ -193,28 +212,37 @@ private slots:
     {
         QTest::addColumn<bool>("drawnBefore");
         QTest::addColumn<bool>("closedByUser");
-        QTest::newRow("cube never drawn") << false << false;
-        QTest::newRow("cube drawn") << true << false;
-        QTest::newRow("info closed by its own close control") << false << true;
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("cube never drawn") << false << false << false;
+        QTest::newRow("cube drawn") << true << false << false;
+        QTest::newRow("info closed by its own close control") << false << true << false;
+        QTest::newRow("Escape in the info window") << true << false << true;
     }
     void infoShowsAndHides()
     {
         QFETCH(bool, drawnBefore);
         QFETCH(bool, closedByUser);
+        QFETCH(bool, escape);
         if (drawnBefore)
             QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         form->Picture4->setBackColor(Marker);
 
         QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
         QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info OFF"));
+        QCOMPARE(formstest::accessibleText(form->cmdInfo, QAccessible::Name), QStringLiteral("Info OFF"));
         QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
         QVERIFY(info && info->isVisible() && !info->parentWidget());
         QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
         QCOMPARE(cubeIsDrawn(*form), drawnBefore);
         if (closedByUser)
             QVERIFY(info->close());
+        if (drawnBefore)
+            form->Picture1->Cls();
 
-        QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+        if (escape)
+            QTest::keyClick(info->windowHandle(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
         QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
         QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
         QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());

@@ -273,6 +273,8 @@ private slots:
             QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         QVERIFY(cubetest::pointAt(form->Picture2, Clear));
         compareSquares({0, 0, 0, 0});
+        QCOMPARE(formstest::accessibleText(form->Picture2, QAccessible::Description),
+                 QStringLiteral("Noch kein Schnitt"));
     }
 
     void pointerPositionOverCubeSurvives()
@@ -354,6 +356,10 @@ private:
             QVERIFY2(cubetest::within(read, expected, SquareSlack),
                      qPrintable(QStringLiteral("%1 at %2, %3").arg(cubetest::describe(read)).arg(at.x()).arg(at.y())));
         }
+        const QString held = face == Front ? QStringLiteral("Blau") : face == Left ? QStringLiteral("Grün") : "Rot";
+        QVERIFY2(formstest::accessibleText(form->Picture2, QAccessible::Description)
+                     .startsWith(QStringLiteral("Schnitt bei %1 %2:").arg(held).arg(plane)),
+                 qPrintable(formstest::accessibleText(form->Picture2, QAccessible::Description)));
     }
 
     // Red part, green part, blue part and mixed colour, as set and as shown.
@@ -361,7 +367,14 @@ private:
     {
         const std::array<forms::PictureBox *, 4> squares{form->Picture4, form->Picture5, form->Picture6,
                                                          form->Picture3};
+        const Rgb mixed = cubetest::split(expected[3]);
+        const QStringList names{QStringLiteral("Rotanteil %1").arg(mixed.red),
+                                QStringLiteral("Grünanteil %1").arg(mixed.green),
+                                QStringLiteral("Blauanteil %1").arg(mixed.blue),
+                                QStringLiteral("Mischfarbe %1, %2, %3").arg(mixed.red).arg(mixed.green).arg(mixed.blue)};
         for (std::size_t i = 0; i < squares.size(); ++i) {
+            QCOMPARE(formstest::accessibleText(squares[i], QAccessible::Name), names[i]);
+            QCOMPARE(QAccessible::queryAccessibleInterface(squares[i])->role(), QAccessible::Graphic);
             QCOMPARE(formstest::describe(squares[i]->BackColor()), formstest::describe(expected[i]));
             QCOMPARE(formstest::describe(cubetest::colourAt(squares[i], QPoint(5, 5))),
                      formstest::describe(expected[i]));
