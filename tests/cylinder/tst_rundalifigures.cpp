@@ -409,6 +409,13 @@ void tst_RundaliFigures::readout()
     QCOMPARE(form.Text2->Text(), texts.at(1));
     QCOMPARE(form.Text3->Text(), texts.at(2));
     QVERIFY(figureState(form) == before);
+    // A screen reader hears each box by its colour, with its number.
+    const QStringList names{"Rot", "Grün", "Blau"};
+    for (int i = 0; i < 3; ++i) {
+        forms::TextBox *box = std::array{form.Text1, form.Text2, form.Text3}[i];
+        QCOMPARE(formstest::accessibleText(box, QAccessible::Name), names.at(i));
+        QCOMPARE(formstest::accessibleText(box, QAccessible::Value), texts.at(i));
+    }
 }
 
 void tst_RundaliFigures::haltToggle()
@@ -420,6 +427,7 @@ void tst_RundaliFigures::haltToggle()
         click(form.cmdStop);
         QCOMPARE(form.haltFlag, i % 2 == 0 ? 1 : 0);
         QCOMPARE(form.cmdStop->Caption(), captions.at(i));
+        QCOMPARE(formstest::accessibleText(form.cmdStop, QAccessible::Name), captions.at(i));
     }
 }
 
@@ -449,6 +457,14 @@ void tst_RundaliFigures::infoToggle()
     QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info Off"));
     click(form.cmdInfo);
     QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+
+    // Escape in the info window closes it as the button does, redraw included.
+    click(form.cmdInfo);
+    form.Cls();
+    QTest::keyClick(forms::FormRegistry::find<frmInfoRundali>()->windowHandle(), Qt::Key_Escape);
+    QVERIFY(!forms::FormRegistry::find<frmInfoRundali>());
+    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+    QVERIFY(form.image() == circle);
 }
 
 void tst_RundaliFigures::redrawWithoutFigure()

@@ -155,6 +155,13 @@ void tst_RundaliLayout::tabOrder()
     QCOMPARE(form.focusWidget(), form.Start1);
     for (qsizetype i = 1; i < expected.size(); ++i)
         QCOMPARE(expected.at(i - 1)->nextInFocusChain(), expected.at(i));
+    // Real Tab presses go round it, Shift+Tab back.
+    for (qsizetype i = 1; i <= expected.size(); ++i) {
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(form.focusWidget(), expected.at(i % expected.size()));
+    }
+    QTest::keyClick(form.windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(form.focusWidget(), expected.back());
 }
 
 void tst_RundaliLayout::looks()

@@ -7,6 +7,7 @@
 
 #include "commandbutton.h"
 #include "formregistry.h"
+#include "handlerscope.h"
 #include "textbox.h"
 
 #include <QCursor>
@@ -178,16 +179,20 @@ void tst_RundaliYields::haltAndResume_data()
     QTest::addColumn<bool>("flagAlreadySet");
     QTest::addColumn<Pass>("clickAt");
     QTest::addColumn<Pass>("haltAt");
+    QTest::addColumn<int>("key"); // 0: the buttons are clicked
 
     const std::vector<float> slices = sliceBrightnesses();
-    QTest::newRow("disc, halted after ring 900") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900};
-    QTest::newRow("disc, flag already set") << Figure::Disc << true << Pass{} << Pass{0, 1000};
+    QTest::newRow("disc, halted after ring 900") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900} << 0;
+    QTest::newRow("disc, flag already set") << Figure::Disc << true << Pass{} << Pass{0, 1000} << 0;
     QTest::newRow("cylinder, halted in slice 2") << Figure::Cylinder << false << Pass{slices[1], 500}
-                                                 << Pass{slices[1], 500};
-    QTest::newRow("cylinder, flag already set") << Figure::Cylinder << true << Pass{} << Pass{slices[0], 1000};
+                                                 << Pass{slices[1], 500} << 0;
+    QTest::newRow("cylinder, flag already set") << Figure::Cylinder << true << Pass{} << Pass{slices[0], 1000} << 0;
     // The yield between slices does not look at the flag.
     QTest::newRow("cylinder, halt between slices") << Figure::Cylinder << false << Pass{slices[0], 0}
-                                                   << Pass{slices[1], 1000};
+                                                   << Pass{slices[1], 1000} << 0;
+    QTest::newRow("disc, by Space") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900} << int(Qt::Key_Space);
+    QTest::newRow("cylinder, by Return") << Figure::Cylinder << false << Pass{slices[1], 500}
+                                         << Pass{slices[1], 500} << int(Qt::Key_Return);
 }
 
 void tst_RundaliYields::haltAndResume()
@@ -196,11 +201,15 @@ void tst_RundaliYields::haltAndResume()
     QFETCH(bool, flagAlreadySet);
     QFETCH(Pass, clickAt);
     QFETCH(Pass, haltAt);
+    QFETCH(int, key);
+    const auto press = [key](forms::CommandButton *button) {
+        key ? formstest::pressKey(button, Qt::Key(key)) : click(button);
+    };
 
     frmRundali &form = shownWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     if (flagAlreadySet)
-        click(form.cmdStop);
+        press(form.cmdStop);
 
     bool clicked = flagAlreadySet;
     int passesAtHalt = 0;
@@ -209,11 +218,15 @@ void tst_RundaliYields::haltAndResume()
     QImage whileHalted;
     forms::Colour pointed = -1;
     QStringList readout;
+    QString described;
     const QPointF rimBlue = ringPoint(1000, 125);
     YieldScript script([&] {
+        // Keys pressed outside the figure let the event loop pass too.
+        if (!forms::HandlerScope::anyRunning())
+            return;
         seen.push_back(passOf(form));
         if (!clicked && passOf(form) == clickAt) {
-            click(form.cmdStop);
+            press(form.cmdStop);
             clicked = true;
         }
         if (!clicked || passOf(form) != haltAt || form.haltFlag != 1)
@@ -224,13 +237,14 @@ void tst_RundaliYields::haltAndResume()
             formstest::pointTo(&form, rimBlue.x(), rimBlue.y());
         } else if (passesAtHalt == 3) {
             readout = {form.Text1->Text(), form.Text2->Text(), form.Text3->Text()};
+            described = formstest::accessibleText(&form, QAccessible::Description);
         } else if (passesAtHalt == 1 + HaltedPasses) {
             captionWhileHalted = form.cmdStop->Caption();
             whileHalted = form.image().copy();
-            click(form.cmdStop);
+            press(form.cmdStop);
         }
     });
-    click(startButton(form, figure));
+    press(startButton(form, figure));
 
     // Halted right after the ring, resumed with the next: the halt's pass repeated,
     // nothing else.
@@ -240,6 +254,8 @@ void tst_RundaliYields::haltAndResume()
     expected.insert(halt, HaltedPasses, haltAt);
     QCOMPARE(passesDiffer(seen, expected), QString());
     QCOMPARE(captionWhileHalted, QStringLiteral("Weiter"));
+    // Told to a screen reader as soon as the figure starts.
+    QVERIFY2(described.startsWith(figure == Figure::Disc ? "Sättigungsscheibe" : "Farbzylinder"), qPrintable(described));
 
     DotReplay partial(form);
     addFigureUpTo(partial, figure, haltAt);
@@ -381,15 +397,20 @@ void tst_RundaliYields::endWhileDrawing_data()
     QTest::addColumn<bool>("halted");
     QTest::addColumn<bool>("closeButton");
     QTest::addColumn<int>("endAtPass");
+    QTest::addColumn<int>("key"); // 0: Ende is clicked
 
-    QTest::newRow("Ende while the disc draws") << Figure::Disc << false << false << false << 3;
-    QTest::newRow("Ende while the disc is halted") << Figure::Disc << false << true << false << 3;
-    QTest::newRow("close button while the cylinder draws") << Figure::Cylinder << false << false << true << 3;
-    QTest::newRow("close button while the cylinder is halted") << Figure::Cylinder << false << true << true << 3;
-    QTest::newRow("Ende between two slices") << Figure::Cylinder << false << false << false << 101;
-    QTest::newRow("Ende while the disc is redrawn") << Figure::Disc << true << false << false << 3;
+    QTest::newRow("Ende while the disc draws") << Figure::Disc << false << false << false << 3 << 0;
+    QTest::newRow("Ende while the disc is halted") << Figure::Disc << false << true << false << 3 << 0;
+    QTest::newRow("close button while the cylinder draws") << Figure::Cylinder << false << false << true << 3 << 0;
+    QTest::newRow("close button while the cylinder is halted") << Figure::Cylinder << false << true << true << 3 << 0;
+    QTest::newRow("Ende between two slices") << Figure::Cylinder << false << false << false << 101 << 0;
+    QTest::newRow("Ende while the disc is redrawn") << Figure::Disc << true << false << false << 3 << 0;
     QTest::newRow("close button while the cylinder is redrawn, halted")
-        << Figure::Cylinder << true << true << true << 3;
+        << Figure::Cylinder << true << true << true << 3 << 0;
+    QTest::newRow("Ende by keypad Enter while the disc is halted") << Figure::Disc << false << true << false << 3
+                                                                   << int(Qt::Key_Enter);
+    QTest::newRow("Ende by Space while the cylinder draws") << Figure::Cylinder << false << false << false << 3
+                                                            << int(Qt::Key_Space);
 }
 
 void tst_RundaliYields::endWhileDrawing()
@@ -399,6 +420,7 @@ void tst_RundaliYields::endWhileDrawing()
     QFETCH(bool, halted);
     QFETCH(bool, closeButton);
     QFETCH(int, endAtPass);
+    QFETCH(int, key);
 
     frmRundali &form = shownWindow();
     if (redraw) {
@@ -419,6 +441,8 @@ void tst_RundaliYields::endWhileDrawing()
         atEnd = form.image().copy();
         if (closeButton)
             form.windowHandle()->close();
+        else if (key)
+            formstest::pressKey(form.cmdEnde, Qt::Key(key));
         else
             click(form.cmdEnde);
     });
