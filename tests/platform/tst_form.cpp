@@ -206,23 +206,6 @@ private slots:
         QCOMPARE(form.paints, before + 1);
     }
 
-    void keysPressTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
-    void keysPressTheFocusedButton()
-    {
-        QFETCH(int, key);
-        auto &form = forms::FormRegistry::instance<YieldingForm>();
-        form.Show();
-        QCOMPARE(form.focusWidget(), form.loop);
-        formstest::pressKey(form.close, Qt::Key(key));
-        QVERIFY(!form.IsLoaded());
-    }
-
     void escapeIsReported()
     {
         auto &form = forms::FormRegistry::instance<YieldingForm>();
