@@ -56,6 +56,7 @@ frmRundali::frmRundali() : Form(14400, 10800)
     cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(), 7);
     cmdInfo = AddButton(this, QStringLiteral("Info On"), QRect(), 8);
 
+    // Connected before the handlers, so that a figure is described as it starts.
     new RundaliAccessibility(this);
     connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
     connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
