@@ -19,6 +19,20 @@ namespace {
 
 constexpr forms::Colour Black = RGB(0, 0, 0);
 constexpr forms::Colour Grey = RGB(128, 128, 128);
+constexpr int FaceDotWidth = 2;
+constexpr int SectionDotWidth = 4;
+
+// The dot grids of the faces and of the section square, for surfaces on which one
+// step is wider than the dots: there the holes between them are filled.
+constexpr forms::DotGrid FrontFace{.firstX = 200, .firstY = 0, .outerX = 0.75, .outerY = 0, .outerCount = 511,
+                                   .innerX = 0, .innerY = 0.75, .innerCount = 511};
+constexpr forms::DotGrid LeftFace{.firstX = 200, .firstY = 0, .outerX = -0.5, .outerY = 0.5, .outerCount = 256,
+                                  .innerX = 0, .innerY = 1.5, .innerCount = 256};
+constexpr forms::DotGrid TopFace{.firstX = 200, .firstY = 382, .outerX = -0.5, .outerY = 0.5, .outerCount = 256,
+                                 .innerX = 1.5, .innerY = 0, .innerCount = 256};
+// Every cut paints a dot at each whole point of the square, in whatever order.
+constexpr forms::DotGrid SectionSquare{.firstX = 0, .firstY = 0, .outerX = 1, .outerY = 0, .outerCount = 256,
+                                       .innerX = 0, .innerY = 1, .innerCount = 256};
 
 } // namespace
 
@@ -119,14 +133,15 @@ void frmTessaro::Form_Load()
 void frmTessaro::DrawCube()
 {
     forms::PictureBox &cube = *Picture1;
-    cube.setDrawWidth(2);
 
     // Front face, green 0. Half steps: even components cover most of the face.
+    cube.setSolidDrawWidth(FaceDotWidth, FrontFace);
     for (redValue = 0; LoopGoesOn(redValue, 255, 0.5f); redValue += 0.5f)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f)
             cube.PSet(200 + 1.5f * redValue, 1.5f * blueValue, RGB(CInt(redValue), 0, CInt(blueValue)));
 
     // Left face, red 0.
+    cube.setSolidDrawWidth(FaceDotWidth, LeftFace);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
             cube.PSet(200 - greenValue / 2, greenValue / 2 + 1.5f * blueValue,
@@ -134,6 +149,7 @@ void frmTessaro::DrawCube()
 
     // Top face, blue 255. Its rows start at 382, half a unit under the front face's
     // top edge; the edge line drawn next covers the seam.
+    cube.setSolidDrawWidth(FaceDotWidth, TopFace);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             cube.PSet(200 - greenValue / 2 + 1.5f * redValue, greenValue / 2 + 382,
@@ -215,7 +231,7 @@ void frmTessaro::Picture1_Click()
     if (greenValue == 0) {
         Picture1->Line(200, pointerY, 582.5f, pointerY, Black);
         Picture1->Line(200, pointerY, 72.5f, static_cast<float>(pointerY + 127.5), Black);
-        Picture2->setDrawWidth(4);
+        Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
                 Picture2->PSet(redValue, greenValue, RGB(CInt(redValue), CInt(greenValue), CInt(blueValue)));
@@ -226,7 +242,7 @@ void frmTessaro::Picture1_Click()
         const auto top = static_cast<float>(200.0 - pointerX + 382.5);
         Picture1->Line(pointerX, bottom, pointerX, top, Black);
         Picture1->Line(pointerX, top, static_cast<float>(pointerX + 382.5), top, Black);
-        Picture2->setDrawWidth(4);
+        Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
                 Picture2->PSet(redValue, blueValue, RGB(CInt(redValue), CInt(greenValue), CInt(blueValue)));
@@ -239,7 +255,7 @@ void frmTessaro::Picture1_Click()
         Picture1->Line(column, 382.5f, column, 0, Black);
         Picture1->Line(column, 382.5f, static_cast<float>(static_cast<double>(pointerX) + pointerY - 510), 510,
                        Black);
-        Picture2->setDrawWidth(4);
+        Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
                 Picture2->PSet(255 - greenValue, blueValue,

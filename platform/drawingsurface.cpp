@@ -60,6 +60,7 @@ DrawingSurface::~DrawingSurface()
 
 void DrawingSurface::setDrawWidth(int width)
 {
+    m_gaps = nullptr;
     m_drawWidth = std::max(width, 1);
     updatePen();
 }
@@ -69,6 +70,38 @@ void DrawingSurface::updatePen()
     const int deviceWidth = static_cast<int>(std::lround(m_drawWidth * m_scale.devicePixelRatio()));
     if (deviceWidth != m_pen.diameter())
         m_pen = DotShape(deviceWidth);
+}
+
+void DrawingSurface::setSolidDrawWidth(int width, const DotGrid &grid)
+{
+    setDrawWidth(width);
+    const GridGaps &gaps = gapsOf(grid, m_drawWidth);
+    if (!gaps.any())
+        return;
+    m_gaps = &gaps;
+    m_fillPen = DotShape(static_cast<int>(std::lround(gaps.fillWidth() * m_scale.devicePixelRatio())));
+    m_fillMask = {gaps.holes().data(), gaps.area()};
+}
+
+const GridGaps &DrawingSurface::gapsOf(const DotGrid &grid, int width)
+{
+    // A few grids per surface; entries for another mapping are never found again.
+    constexpr std::size_t MaxKnown = 16;
+    const QPointF origin = m_scale.toDevice(0, 0);
+    const QPointF unit = m_scale.toDevice(1, 1);
+    const double dpr = m_scale.devicePixelRatio();
+    // Exact comparisons: QPointF's own is fuzzy.
+    const auto same = [](QPointF a, QPointF b) { return a.x() == b.x() && a.y() == b.y(); };
+    for (const auto &known : m_knownGaps)
+        if (known->grid == grid && known->gaps.drawWidth() == width && same(known->origin, origin)
+            && same(known->unit, unit) && known->devicePixelRatio == dpr)
+            return known->gaps;
+    if (m_knownGaps.size() >= MaxKnown) {
+        m_gaps = nullptr;
+        m_knownGaps.clear();
+    }
+    m_knownGaps.push_back(std::make_unique<KnownGaps>(KnownGaps{grid, origin, unit, dpr, GridGaps(grid, m_scale, width)}));
+    return m_knownGaps.back()->gaps;
 }
 
 void DrawingSurface::setBackColor(Colour colour)
@@ -165,6 +198,8 @@ void DrawingSurface::resizeImage()
     if (device == m_image.size() && dpr == m_scale.devicePixelRatio())
         return;
 
+    m_gaps = nullptr;
+    m_knownGaps.clear();
     const QSizeF oldSize = m_scale.innerSize();
     m_scale.setInnerSize(logical, dpr);
     if (m_scale.hasUserScale() && !oldSize.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dotgrid.h"
 #include "numericrules.h"
 #include "rasteriser.h"
 #include "scalemapping.h"
@@ -7,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace forms {
@@ -31,13 +33,34 @@ public:
     float ScaleTop() const { return m_scale.scaleTop(); }
     float ScaleWidth() const { return m_scale.scaleWidth(); }
     float ScaleHeight() const { return m_scale.scaleHeight(); }
-    void setScaleLeft(float value) { m_scale.setScaleLeft(value); }
-    void setScaleTop(float value) { m_scale.setScaleTop(value); }
-    void setScaleWidth(float value) { m_scale.setScaleWidth(value); }
-    void setScaleHeight(float value) { m_scale.setScaleHeight(value); }
+    void setScaleLeft(float value)
+    {
+        m_scale.setScaleLeft(value);
+        m_gaps = nullptr;
+    }
+    void setScaleTop(float value)
+    {
+        m_scale.setScaleTop(value);
+        m_gaps = nullptr;
+    }
+    void setScaleWidth(float value)
+    {
+        m_scale.setScaleWidth(value);
+        m_gaps = nullptr;
+    }
+    void setScaleHeight(float value)
+    {
+        m_scale.setScaleHeight(value);
+        m_gaps = nullptr;
+    }
 
     int DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width);
+    // DrawWidth for the dots of a grid, kept solid: where one step of the grid is
+    // wider on this surface than its dots, each dot also fills the holes round it
+    // with a wider dot, and every pixel the designed dots paint stays as it was.
+    // Holds until the next DrawWidth; worked out once per grid and mapping.
+    void setSolidDrawWidth(int width, const DotGrid &grid);
     Colour BackColor() const { return m_backColor; }
     // Setting the background clears the surface.
     void setBackColor(Colour colour);
@@ -45,6 +68,8 @@ public:
     void PSet(float x, float y, Colour colour)
     {
         const QPointF device = m_scale.toDevice(x, y);
+        if (m_gaps) [[unlikely]]
+            m_raster.dot(device.x(), device.y(), m_fillPen, toPixel(colour), m_fillMask);
         m_raster.dot(device.x(), device.y(), m_pen, toPixel(colour));
         if (!m_flushPosted)
             postFlush();
@@ -107,6 +132,16 @@ private:
     // control has the pointer.
     bool pointerTarget(QPointF position, QPointF *user) const;
 
+    struct KnownGaps
+    {
+        DotGrid grid;
+        QPointF origin;
+        QPointF unit;
+        double devicePixelRatio = 1;
+        GridGaps gaps;
+    };
+    const GridGaps &gapsOf(const DotGrid &grid, int width);
+
     ScaleMapping m_scale;
     QImage m_image;
     int m_drawWidth = 1;
@@ -117,6 +152,11 @@ private:
     QRect m_dirty;
     bool m_pressed = false;
     std::vector<Control *> m_controls;
+    std::vector<std::unique_ptr<KnownGaps>> m_knownGaps;
+    // The holes of the grid being drawn, and the dot that fills them.
+    const GridGaps *m_gaps = nullptr;
+    DotShape m_fillPen;
+    PixelMask m_fillMask;
 };
 
 } // namespace forms

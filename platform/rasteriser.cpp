@@ -28,6 +28,35 @@ Rasteriser::Rasteriser(std::uint32_t *bits, int width, int height, qsizetype str
 {
 }
 
+void Rasteriser::dot(double x, double y, const DotShape &shape, std::uint32_t pixel, const PixelMask &mask)
+{
+    const int diameter = shape.diameter();
+    const double offset = 0.5 - diameter / 2.0;
+    const QRect writable = mask.area.intersected(QRect(0, 0, m_width, m_height));
+    if (!(x + offset > writable.left() - diameter - 1.0 && y + offset > writable.top() - diameter - 1.0
+          && x + offset < writable.right() + 1.0 && y + offset < writable.bottom() + 1.0))
+        return;
+    const int boxLeft = floorToInt(x + offset);
+    const int boxTop = floorToInt(y + offset);
+    const std::pair<int, int> *rows = shape.rows().data();
+    const int firstRow = std::max(0, writable.top() - boxTop);
+    const int lastRow = std::min(diameter, writable.bottom() + 1 - boxTop);
+    for (int row = firstRow; row < lastRow; ++row) {
+        const int y = boxTop + row;
+        const int begin = std::max(boxLeft + rows[row].first, writable.left());
+        const int end = std::min(boxLeft + rows[row].second, writable.right() + 1);
+        std::uint32_t *line = m_bits + static_cast<qsizetype>(y) * m_stride;
+        const std::uint8_t *allowed = mask.bits + static_cast<qsizetype>(y - mask.area.top()) * mask.area.width()
+                                      - mask.area.left();
+        for (int column = begin; column < end; ++column) {
+            if (allowed[column]) {
+                line[column] = pixel;
+                touch(column, y, column, y);
+            }
+        }
+    }
+}
+
 QRect Rasteriser::takeTouched()
 {
     if (m_touchedRight < m_touchedLeft || m_touchedBottom < m_touchedTop)

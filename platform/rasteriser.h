@@ -33,6 +33,14 @@ inline int floorToInt(double value)
     return truncated - (value < truncated ? 1 : 0);
 }
 
+// The pixels a dot may write: one byte for each pixel of an area of the buffer, set
+// where it may.
+struct PixelMask
+{
+    const std::uint8_t *bits = nullptr;
+    QRect area;
+};
+
 // Fills dots and wide lines into a 32-bit pixel buffer, exactly, without blending,
 // and keeps the bounding box of every pixel it has written since it was last asked.
 // Coordinates are continuous device pixels; the pixel (i, j) spans i..i+1, j..j+1.
@@ -43,6 +51,8 @@ public:
     Rasteriser(std::uint32_t *bits, int width, int height, qsizetype stridePixels);
 
     void dot(double x, double y, const DotShape &shape, std::uint32_t pixel);
+    // The same dot, written only where the mask allows.
+    void dot(double x, double y, const DotShape &shape, std::uint32_t pixel, const PixelMask &mask);
     // A line of the pen's width: dots stamped along it at steps of at most a pixel.
     void line(double x1, double y1, double x2, double y2, const DotShape &pen, std::uint32_t pixel);
 
@@ -50,6 +60,8 @@ public:
     QRect takeTouched();
 
 private:
+    void touch(int left, int top, int right, int bottom);
+
     std::uint32_t *m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;
@@ -82,18 +94,22 @@ inline void Rasteriser::dot(double x, double y, const DotShape &shape, std::uint
         for (int column = begin; column < end; ++column)
             line[column] = pixel;
     }
-    if (firstRow >= lastRow)
-        return;
+    if (firstRow < lastRow)
+        touch(std::max(boxLeft, 0), boxTop + firstRow, std::min(boxLeft + diameter, m_width) - 1, boxTop + lastRow - 1);
+}
+
+inline void Rasteriser::touch(int left, int top, int right, int bottom)
+{
     if (m_touchedRight < m_touchedLeft) {
         m_touchedLeft = m_width;
         m_touchedTop = m_height;
         m_touchedRight = -1;
         m_touchedBottom = -1;
     }
-    m_touchedLeft = std::min(m_touchedLeft, std::max(boxLeft, 0));
-    m_touchedRight = std::max(m_touchedRight, std::min(boxLeft + diameter, m_width) - 1);
-    m_touchedTop = std::min(m_touchedTop, boxTop + firstRow);
-    m_touchedBottom = std::max(m_touchedBottom, boxTop + lastRow - 1);
+    m_touchedLeft = std::min(m_touchedLeft, left);
+    m_touchedRight = std::max(m_touchedRight, right);
+    m_touchedTop = std::min(m_touchedTop, top);
+    m_touchedBottom = std::max(m_touchedBottom, bottom);
 }
 
 } // namespace forms

@@ -92,6 +92,39 @@ private slots:
         QVERIFY2(even > 2 * odd, qPrintable(QStringLiteral("%1 even, %2 odd").arg(even).arg(odd)));
     }
 
+    void facesHaveNoHoles_data()
+    {
+        // The face's points lie at first + a * outer + b * inner, a and b 0..255.
+        QTest::addColumn<QPointF>("first");
+        QTest::addColumn<QPointF>("outer");
+        QTest::addColumn<QPointF>("inner");
+        QTest::newRow("front") << QPointF(200, 0) << QPointF(1.5, 0) << QPointF(0, 1.5);
+        QTest::newRow("left") << QPointF(200, 0) << QPointF(-0.5, 0.5) << QPointF(0, 1.5);
+        QTest::newRow("top") << QPointF(200, 382) << QPointF(-0.5, 0.5) << QPointF(1.5, 0);
+    }
+    void facesHaveNoHoles()
+    {
+        QFETCH(QPointF, first);
+        QFETCH(QPointF, outer);
+        QFETCH(QPointF, inner);
+        form->DrawCube();
+        const QImage cube = form->Picture1->image();
+        const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
+        int holes = 0;
+        for (int y = 0; y < cube.height(); ++y) {
+            for (int x = 0; x < cube.width(); ++x) {
+                const QPointF d = form->Picture1->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - first;
+                const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
+                const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
+                // Inside, clear of the edge lines round the face; the background is light grey.
+                if (a < 4 || a > 251 || b < 4 || b > 251)
+                    continue;
+                holes += (cube.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0;
+            }
+        }
+        QCOMPARE(holes, 0);
+    }
+
     void edgesAndAxesAreBlack_data()
     {
         QTest::addColumn<QPointF>("from");

@@ -209,6 +209,57 @@ private slots:
                  asPixel(Ink));
     }
 
+    void solidGridFillsOnlyItsHoles_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPointF>("outer");
+        QTest::addColumn<QPointF>("inner");
+        QTest::addColumn<bool>("holes");
+        QTest::newRow("steps within the dots") << 3 << QPointF(2.5, 0) << QPointF(0.75, 2) << false;
+        QTest::newRow("steps wider than the dots") << 2 << QPointF(3.25, 0) << QPointF(1.125, 3.125) << true;
+    }
+    void solidGridFillsOnlyItsHoles()
+    {
+        QFETCH(int, width);
+        QFETCH(QPointF, outer);
+        QFETCH(QPointF, inner);
+        QFETCH(bool, holes);
+        // A pixel to a unit, y up.
+        picture->setScaleWidth(217);
+        picture->setScaleHeight(-163);
+        picture->setScaleTop(163);
+        const forms::DotGrid grid{20, 20, outer.x(), outer.y(), 40, inner.x(), inner.y(), 40};
+        const auto drawGrid = [&] {
+            for (int i = 0; i < 40; ++i)
+                for (int j = 0; j < 40; ++j)
+                    picture->PSet(static_cast<float>(20 + i * outer.x() + j * inner.x()),
+                                  static_cast<float>(20 + i * outer.y() + j * inner.y()), RGB(i * 6, j * 6, 200));
+        };
+        picture->setDrawWidth(width);
+        drawGrid();
+        const QImage designed = picture->image();
+        picture->Cls();
+        picture->setSolidDrawWidth(width, grid);
+        drawGrid();
+        const QImage solid = picture->image();
+
+        QCOMPARE(solid != designed, holes);
+        const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
+        for (int y = 0; y < solid.height(); ++y) {
+            for (int x = 0; x < solid.width(); ++x) {
+                const QRgb shown = solid.pixel(x, y) & 0xFFFFFF;
+                // What the designed dots paint stays; inside the grid nothing else shows.
+                if ((designed.pixel(x, y) & 0xFFFFFF) != asPixel(Grey))
+                    QCOMPARE(shown, designed.pixel(x, y) & 0xFFFFFF);
+                const QPointF d = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - QPointF(20, 20);
+                const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
+                const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
+                if (a >= 0 && a <= 39 && b >= 0 && b <= 39)
+                    QVERIFY2(shown != asPixel(Grey), qPrintable(QStringLiteral("hole at %1, %2").arg(x).arg(y)));
+            }
+        }
+    }
+
 private:
     void applyScale()
     {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "scalemapping.h"
+
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+namespace forms {
+
+// A figure drawn as a counted double loop of dots, in user units: the first point,
+// the step of the outer and of the inner loop, and how many passes each makes. The
+// points are taken to be exact in single precision, as the programs' grids are.
+struct DotGrid
+{
+    double firstX = 0;
+    double firstY = 0;
+    double outerX = 0;
+    double outerY = 0;
+    int outerCount = 1;
+    double innerX = 0;
+    double innerY = 0;
+    int innerCount = 1;
+
+    bool operator==(const DotGrid &) const = default;
+};
+
+// The gaps a grid of dots of the designed width leaves on a surface of a given
+// mapping, and the narrowest wider dot that closes them. A grid whose steps lie
+// within its dots has none; where one step is wider on screen than the dots, the
+// holes are the device pixels inside the grid that no dot covers. Worked out with
+// the rasteriser's own dot shapes and snapping on a scratch mask, so it holds pixel
+// for pixel. Knows nothing of surfaces or of what the dots show.
+class GridGaps
+{
+public:
+    GridGaps(const DotGrid &grid, const ScaleMapping &mapping, int drawWidth);
+
+    bool any() const { return m_fillWidth > m_drawWidth; }
+    int drawWidth() const { return m_drawWidth; }
+    // The pen width whose dots, drawn in the holes only, leave none.
+    int fillWidth() const { return m_fillWidth; }
+    // One byte per device pixel of area(), set on the holes.
+    const std::vector<std::uint8_t> &holes() const { return m_holes; }
+    QRect area() const { return m_area; }
+
+private:
+    int m_drawWidth = 1;
+    int m_fillWidth = 1;
+    std::vector<std::uint8_t> m_holes;
+    QRect m_area;
+};
+
+} // namespace forms
