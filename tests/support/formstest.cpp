@@ -1,10 +1,14 @@
 #include "formstest.h"
 
 #include "doevents.h"
+#include "fonts.h"
 #include "formregistry.h"
+#include "label.h"
 #include "runtimeerror.h"
 
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -58,6 +62,39 @@ void clickAt(forms::DrawingSurface *surface, float x, float y)
     const QPoint pixel = pixelOf(surface, x, y);
     QTest::mouseMove(surface, pixel);
     QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+}
+
+bool designFits(const QWidget *window, QSize inner)
+{
+    const QSize outer = inner.grownBy(window->windowHandle()->frameMargins());
+    const QSize available = window->screen()->availableGeometry().size();
+    return outer.width() <= available.width() && outer.height() <= available.height();
+}
+
+bool withinScreen(const QWidget *window)
+{
+    return window->screen()->availableGeometry().contains(window->frameGeometry());
+}
+
+bool centredOver(const QWidget *window, const QWidget *other)
+{
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QPoint offset = frame.center() - other->frameGeometry().center();
+    // Off centre only where the screen's edge pushed it.
+    const auto centred = [](int offset, int low, int high, int availableLow, int availableHigh) {
+        return std::abs(offset) <= 1 || (offset > 0 && low == availableLow) || (offset < 0 && high == availableHigh);
+    };
+    return centred(offset.x(), frame.left(), frame.right(), available.left(), available.right())
+           && centred(offset.y(), frame.top(), frame.bottom(), available.top(), available.bottom());
+}
+
+bool readable(const forms::Label *label)
+{
+    const QFont font = label->paintedFont();
+    return font.pixelSize() >= forms::ReadablePixelSize
+           && forms::TextFits(font, label->Caption(), label->pixelRect().size(), forms::TextFlow::WordWrap)
+           && label->container()->rect().contains(label->pixelRect());
 }
 
 QString describe(forms::Colour colour)

@@ -3,11 +3,16 @@
 #include "drawingsurface.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <stdexcept>
 
 class QWidget;
+
+namespace forms {
+class Label;
+}
 
 namespace formstest {
 
@@ -29,6 +34,15 @@ QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y);
 // user point of the surface. The window must be shown and exposed.
 void pointTo(forms::DrawingSurface *surface, float x, float y);
 void clickAt(forms::DrawingSurface *surface, float x, float y);
+
+// Whether a window of this client size fits the screen's free area, frame included.
+bool designFits(const QWidget *window, QSize inner);
+// Whether the window lies within the screen's free area, frame included.
+bool withinScreen(const QWidget *window);
+// Whether the window is centred over the other one, as far as the screen's free area allows.
+bool centredOver(const QWidget *window, const QWidget *other);
+// Whether the label shows all of its text in its container, at no less than the readable size.
+bool readable(const forms::Label *label);
 
 // A colour value as "(r, g, b)", for readable failures.
 QString describe(forms::Colour colour);
