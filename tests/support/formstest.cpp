@@ -82,11 +82,10 @@ bool centredOver(const QWidget *window, const QWidget *other)
     const QRect frame = window->frameGeometry();
     const QPoint offset = frame.center() - other->frameGeometry().center();
     // Off centre only where the screen's edge pushed it.
-    const auto centred = [](int offset, int low, int high, int availableLow, int availableHigh) {
-        return std::abs(offset) <= 1 || (offset > 0 && low == availableLow) || (offset < 0 && high == availableHigh);
-    };
-    return centred(offset.x(), frame.left(), frame.right(), available.left(), available.right())
-           && centred(offset.y(), frame.top(), frame.bottom(), available.top(), available.bottom());
+    return (std::abs(offset.x()) <= 1
+            || (offset.x() > 0 ? frame.left() == available.left() : frame.right() == available.right()))
+           && (std::abs(offset.y()) <= 1
+               || (offset.y() > 0 ? frame.top() == available.top() : frame.bottom() == available.bottom()));
 }
 
 bool readable(const forms::Label *label)
