@@ -3,6 +3,7 @@
 #include "designer.h"
 #include "fonts.h"
 #include "label.h"
+#include "panelflow.h"
 
 frmInfoTessaro::frmInfoTessaro() : Form(12315, 7260)
 {
@@ -43,4 +44,6 @@ frmInfoTessaro::frmInfoTessaro() : Form(12315, 7260)
                                   "erkennt in der Zeile darunter in Form einer symbolischen Gleichung, wie "
                                   "sich die Farbe aus den drei Grundfarben in ihren verschiedenen "
                                   "Helligkeitsstufen zusammensetzt."));
+    // On a screen smaller than the design the panels shrink, staying readable.
+    new forms::PanelFlow(this, {Label1, Label3, Label2, Label4, Label5});
 }

@@ -3,6 +3,7 @@
 #include "designer.h"
 #include "fonts.h"
 #include "label.h"
+#include "panelflow.h"
 
 frmInfoRundali::frmInfoRundali() : Form(12450, 6600)
 {
@@ -43,4 +44,6 @@ frmInfoRundali::frmInfoRundali() : Form(12450, 6600)
                                   "abnehmen. So entsteht ein Tubarin, auf dessen Achse die unbunten Farben vom Schwarz "
                                   "(unten) bis zum hellsten Weiß oben liegen. Auf dem Zylindermantel liegen die maximal "
                                   "gesättigten Farben, von oben nach unten in der Helligkeit ab- nehmend."));
+    // On a screen smaller than the design the panels shrink, staying readable.
+    new forms::PanelFlow(this, {Label1, Label3, Label2, Label4});
 }

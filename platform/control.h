@@ -36,6 +36,8 @@ public:
     QRectF logicalRect() const { return m_rect; }
     // Whole logical pixels, edges rounded so that neighbours neither overlap nor gap.
     QRect pixelRect() const;
+    // Places the control in its container's logical pixels, whatever the units.
+    void setLogicalRect(const QRectF &rect);
     // The container was resized while keeping its units: the control keeps its place
     // in those units.
     void scaleBy(double factorX, double factorY);
@@ -44,8 +46,6 @@ protected:
     virtual void geometryChanged(const QRect &oldPixels) = 0;
 
 private:
-    void setLogicalRect(const QRectF &rect);
-
     DrawingSurface *m_container;
     QRectF m_rect;
     int m_tabIndex = 0;

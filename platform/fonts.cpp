@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -32,6 +33,12 @@ QFont FittedFont(const QFont &font, const QString &text, QSize area, TextFlow fl
     while (!TextFits(fitted, text, area, flow) && fitted.pixelSize() > SmallestPixelSize)
         fitted.setPixelSize(fitted.pixelSize() - 1);
     return fitted;
+}
+
+bool TextReadable(const QFont &font, const QString &text, QSize area, TextFlow flow)
+{
+    const QFont fitted = FittedFont(font, text, area, flow);
+    return fitted.pixelSize() >= std::min(font.pixelSize(), ReadablePixelSize) && TextFits(fitted, text, area, flow);
 }
 
 } // namespace forms

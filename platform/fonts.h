@@ -21,4 +21,10 @@ bool TextFits(const QFont &font, const QString &text, QSize area, TextFlow flow)
 // (in whole pixels) that it does.
 QFont FittedFont(const QFont &font, const QString &text, QSize area, TextFlow flow);
 
+// The smallest text a pupil still reads with ease: 9 point at 96 dots per inch.
+constexpr int ReadablePixelSize = 12;
+
+// True when the text fits the area without shrinking below the readable size.
+bool TextReadable(const QFont &font, const QString &text, QSize area, TextFlow flow);
+
 } // namespace forms

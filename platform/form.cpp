@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -52,8 +53,8 @@ Form::Form(int innerWidthTwips, int innerHeightTwips) : DrawingSurface(nullptr)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     create();
     m_frame = expectedFrame(this);
-    const QSize inner(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
-    m_outer = inner + QSize(m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom());
+    m_designedInner = QSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
+    m_outer = m_designedInner.grownBy(m_frame);
     applyOuterSize();
 }
 
@@ -74,12 +75,14 @@ float Form::Height() const
 
 void Form::setWidth(float twips)
 {
+    m_outerGiven = true;
     m_outer.setWidth(twipsToPixels(twips));
     applyOuterSize();
 }
 
 void Form::setHeight(float twips)
 {
+    m_outerGiven = true;
     m_outer.setHeight(twipsToPixels(twips));
     applyOuterSize();
 }
@@ -96,6 +99,7 @@ float Form::Top() const
 
 void Form::Move(float left, float top)
 {
+    m_placed = true;
     move(twipsToPixels(left), twipsToPixels(top));
 }
 
@@ -115,9 +119,59 @@ void Form::Show()
     if (!m_loaded)
         return;
     arrangeTabOrder();
+    if (!m_shown)
+        prepareFirstShow();
     show();
     raise();
     activateWindow();
+}
+
+void Form::prepareFirstShow()
+{
+    m_shown = true;
+    const Form *origin = openedFrom();
+    const QRect available = (origin ? origin->screen() : screen())->availableGeometry();
+    if (!m_outerGiven) {
+        m_outer = designedOuter(available);
+        applyOuterSize();
+    }
+    if (!m_placed && origin) {
+        QRect outer(QPoint(), m_outer);
+        outer.moveCenter(origin->frameGeometry().center());
+        move(std::max(available.left(), std::min(outer.left(), available.right() + 1 - outer.width())),
+             std::max(available.top(), std::min(outer.top(), available.bottom() + 1 - outer.height())));
+        m_placed = true;
+    }
+    if (m_placed)
+        hintPosition();
+}
+
+const Form *Form::openedFrom() const
+{
+    if (const auto *active = qobject_cast<const Form *>(QApplication::activeWindow()); active && active != this)
+        return active;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (const auto *form = qobject_cast<const Form *>(window); form && form != this && form->isVisible())
+            return form;
+    return nullptr;
+}
+
+void Form::hintPosition()
+{
+    // Told that the position is the program's own and the frame's, a window manager
+    // keeps it instead of placing the window by its own rules. The window's size is
+    // brought in line first, so that showing it leaves its geometry alone.
+    m_framePosition = pos();
+    QWindow *window = windowHandle();
+    window->resize(size());
+    window->setFramePosition(m_framePosition);
+}
+
+QSize Form::designedOuter(const QRect &available) const
+{
+    const QSize outer = m_designedInner.grownBy(m_frame);
+    // A form whose content copes with any size need not reach past the screen.
+    return m_resizable ? outer.boundedTo(available.size()) : outer;
 }
 
 void Form::Unload()
@@ -176,6 +230,8 @@ bool Form::event(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange || event->type() == QEvent::Expose)
         adoptFrame();
+    if (event->type() == QEvent::Expose && isVisible())
+        m_settled = true;
     return DrawingSurface::event(event);
 }
 
@@ -189,7 +245,14 @@ void Form::adoptFrame()
     if (actual == m_frame)
         return;
     m_frame = actual;
+    // Until the window has settled on the screen its frame was only estimated: a form
+    // the program never sized takes its designed client area again, and the window
+    // keeps the position it was given (resizing it makes that the client area's).
+    if (!m_outerGiven && !m_settled)
+        m_outer = designedOuter(screen()->availableGeometry());
     applyOuterSize();
+    if (m_placed && !m_settled)
+        windowHandle()->setFramePosition(m_framePosition);
 }
 
 void Form::setResizable(bool resizable)

@@ -27,10 +27,14 @@ public:
     void setHeight(float twips);
     float Left() const;
     float Top() const;
+    // The position of the outer top left corner, frame included; a window manager is
+    // told it is the program's choice, so it keeps it.
     void Move(float left, float top);
 
     // Loads the form (its Load event) on first use and shows it without owner and
-    // without blocking.
+    // without blocking. Shown for the first time without a Move, it is centred over
+    // the form it was opened from; a resizable form is made no larger than the
+    // screen's free area.
     void Show();
     void Unload();
     void Load();
@@ -69,10 +73,21 @@ private:
     void applyOuterSize();
     void adoptFrame();
     void arrangeTabOrder();
+    void prepareFirstShow();
+    const Form *openedFrom() const;
+    void hintPosition();
+    QSize designedOuter(const QRect &available) const;
 
+    QSize m_designedInner;
     QSize m_outer;
+    QPoint m_framePosition;
     QMargins m_frame;
     bool m_loaded = false;
+    // The program set the outer size; otherwise the designed client area is kept.
+    bool m_outerGiven = false;
+    bool m_placed = false;
+    bool m_shown = false;
+    bool m_settled = false;
     bool m_tabOrderArranged = false;
     bool m_resizable = false;
 };

@@ -1,12 +1,15 @@
 #include "formstest.h"
 
 #include "doevents.h"
+#include "fonts.h"
 #include "formregistry.h"
+#include "label.h"
 #include "runtimeerror.h"
 
 #include <QAbstractButton>
-#include <QWindow>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -74,6 +77,38 @@ QString accessibleText(QObject *object, QAccessible::Text kind)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(kind) : QStringLiteral("(none)");
+}
+
+bool designFits(const QWidget *window, QSize inner)
+{
+    const QSize outer = inner.grownBy(window->windowHandle()->frameMargins());
+    const QSize available = window->screen()->availableGeometry().size();
+    return outer.width() <= available.width() && outer.height() <= available.height();
+}
+
+bool withinScreen(const QWidget *window)
+{
+    return window->screen()->availableGeometry().contains(window->frameGeometry());
+}
+
+bool centredOver(const QWidget *window, const QWidget *other)
+{
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QPoint offset = frame.center() - other->frameGeometry().center();
+    // Off centre only where the screen's edge pushed it.
+    return (std::abs(offset.x()) <= 1
+            || (offset.x() > 0 ? frame.left() == available.left() : frame.right() == available.right()))
+           && (std::abs(offset.y()) <= 1
+               || (offset.y() > 0 ? frame.top() == available.top() : frame.bottom() == available.bottom()));
+}
+
+bool readable(const forms::Label *label)
+{
+    const QFont font = label->paintedFont();
+    return font.pixelSize() >= forms::ReadablePixelSize
+           && forms::TextFits(font, label->Caption(), label->pixelRect().size(), forms::TextFlow::WordWrap)
+           && label->container()->rect().contains(label->pixelRect());
 }
 
 QString describe(forms::Colour colour)

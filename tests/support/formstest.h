@@ -4,12 +4,17 @@
 
 #include <QAccessible>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <stdexcept>
 
 class QWidget;
 class QAbstractButton;
+
+namespace forms {
+class Label;
+}
 
 namespace formstest {
 
@@ -38,6 +43,15 @@ void pressKey(QAbstractButton *button, Qt::Key key);
 
 // What assistive tools are told of a widget.
 QString accessibleText(QObject *object, QAccessible::Text kind);
+
+// Whether a window of this client size fits the screen's free area, frame included.
+bool designFits(const QWidget *window, QSize inner);
+// Whether the window lies within the screen's free area, frame included.
+bool withinScreen(const QWidget *window);
+// Whether the window is centred over the other one, as far as the screen's free area allows.
+bool centredOver(const QWidget *window, const QWidget *other);
+// Whether the label shows all of its text in its container, at no less than the readable size.
+bool readable(const forms::Label *label);
 
 // A colour value as "(r, g, b)", for readable failures.
 QString describe(forms::Colour colour);
