@@ -2,7 +2,10 @@
 # configures and builds the targets named in build_targets (all when empty). Sourced,
 # so it runs in the caller's shell.
 
-packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig)
+# The validators, dpkg-dev and file check and build the Debian package; a caller may
+# name more in extra_packages.
+packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
+          desktop-file-utils appstream dpkg-dev file ${extra_packages:-})
 
 missing=()
 for package in "${packages[@]}"; do
