@@ -186,7 +186,8 @@ private slots:
             const QPoint logical = formstest::pixelOf(form->Picture2, user.x(), user.y());
             const QPointF under = formstest::touchedPoint(form->Picture2, logical);
             const Rgb shown = cubetest::split(form->Picture2->Point(under.x(), under.y()));
-            (user == Clear ? finger.press(0, logical, form->Picture2) : finger.move(0, logical, form->Picture2)).commit();
+            (user == Clear ? finger.press(0, logical, form->Picture2) : finger.move(0, logical, form->Picture2))
+                .commit();
             QTRY_COMPARE(form->Picture5->BackColor(), RGB(0, shown.green, 0));
             compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue),
                             RGB(shown.red, shown.green, shown.blue)});
@@ -290,7 +291,8 @@ private slots:
             form->Picture2->setDrawWidth(5);
             form->Picture2->PSet(at.x(), at.y(), painted);
         }
-        const QPointF centre = formstest::centreOf(form->Picture2, formstest::devicePixelOf(form->Picture2, at.x(), at.y()));
+        const QPointF centre =
+            formstest::centreOf(form->Picture2, formstest::devicePixelOf(form->Picture2, at.x(), at.y()));
         const Colour colour = form->Picture2->Point(centre.x(), centre.y());
         const Rgb shown = cubetest::split(colour);
         const Colour plane = RGB(shown.red, shown.green, 128);

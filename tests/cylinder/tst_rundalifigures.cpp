@@ -439,9 +439,9 @@ void tst_RundaliFigures::readoutFollowsThePointer()
     for (int step = -6; step <= 7; ++step) {
         const QPoint logical = formstest::pixelOf(&form, 1000, -20) + QPoint(step, step % 2);
         const QPoint device = formstest::devicePixelOf(&form, 1000, -20) + QPoint(step, step % 2);
+        const QPoint last = formstest::devicePixelOf(&form, corner.x(), corner.y());
         const QPointF at = finger ? formstest::touchedPoint(&form, logical)
-                           : step < 7 ? formstest::centreOf(&form, device)
-                                      : formstest::centreOf(&form, formstest::devicePixelOf(&form, corner.x(), corner.y()));
+                                  : formstest::centreOf(&form, step < 7 ? device : last);
         if (finger)
             (step == -6 ? touch.press(0, logical, &form) : touch.move(0, logical, &form)).commit();
         else

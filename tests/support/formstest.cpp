@@ -108,7 +108,8 @@ QPointingDevice *touchScreen()
 QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical)
 {
     const QPointF device = QPointF(logical) * surface->mapping().devicePixelRatio();
-    return centreOf(surface, QPoint(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))));
+    return centreOf(surface,
+                    QPoint(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))));
 }
 
 QString describe(forms::Colour colour)
