@@ -1,6 +1,7 @@
 #include "drawingsurface.h"
 
 #include "control.h"
+#include "exactpointer.h"
 #include "handlerscope.h"
 #include "label.h"
 #include "rasteriser.h"
@@ -39,10 +40,18 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
            | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// The surface and device pixel of the last MouseMove delivered.
+struct
+{
+    QPointer<DrawingSurface> surface;
+    QPoint pixel;
+} lastMove;
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget *parent) : QWidget(parent)
 {
+    ExactPointer::watch();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -226,48 +235,72 @@ void DrawingSurface::resizeImage()
     markDirty(m_image.rect());
 }
 
-bool DrawingSurface::pointerTarget(QPointF position, QPointF *user) const
+DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *event) const
 {
-    const QPoint pixel(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
-    if (!rect().contains(pixel) || childAt(pixel))
-        return false;
-    for (const Control *control : m_controls) {
+    // Qt hands the event to the widget under the rounded position, which within half
+    // a logical pixel of a border is the neighbour of the one under the pointer.
+    QWidget *root = window();
+    const QPointF exact = mapTo(root, ExactPointer::position(this, event));
+    const QPoint logical(floorToInt(exact.x()), floorToInt(exact.y()));
+    if (!root->rect().contains(logical))
+        return {};
+    QWidget *under = root->childAt(logical);
+    auto *surface = qobject_cast<DrawingSurface *>(under ? under : root);
+    if (!surface)
+        return {};
+    const QPointF local = surface->mapFrom(root, exact);
+    const QPoint inside = surface->mapFrom(root, logical);
+    for (const Control *control : surface->m_controls) {
         const auto *label = dynamic_cast<const Label *>(control);
-        if (label && label->Visible() && label->pixelRect().contains(pixel))
-            return false;
+        if (label && label->Visible() && label->pixelRect().contains(inside))
+            return {};
     }
-    const double dpr = m_scale.devicePixelRatio();
-    *user = m_scale.fromDevice(QPointF(std::floor(position.x() * dpr) + 0.5,
-                                       std::floor(position.y() * dpr) + 0.5));
-    return true;
+    // The image is the logical size rounded to device pixels, so the far edge of the
+    // widget may lie in its last row or column.
+    const double dpr = surface->m_scale.devicePixelRatio();
+    const QPoint pixel(std::min(floorToInt(local.x() * dpr), surface->m_image.width() - 1),
+                       std::min(floorToInt(local.y() * dpr), surface->m_image.height() - 1));
+    return {surface, pixel, surface->m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
+}
+
+void DrawingSurface::deliverMove(const PointerTarget &target, Qt::MouseButtons buttons,
+                                 Qt::KeyboardModifiers modifiers)
+{
+    lastMove = {this, target.pixel};
+    const HandlerScope handler;
+    emit MouseMove(buttonMask(buttons), shiftMask(modifiers), static_cast<float>(target.user.x()),
+                   static_cast<float>(target.user.y()));
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
 {
-    QPointF user;
-    if (!pointerTarget(event->position(), &user))
+    const PointerTarget target = pointerTarget(event);
+    // While a button is held the surface that took the press keeps the pointer.
+    const DrawingSurface *holder = m_pressedOn ? m_pressedOn.data() : this;
+    if (!target.surface || (event->buttons() != Qt::NoButton && target.surface != holder))
         return;
-    const HandlerScope handler;
-    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()),
-                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+    target.surface->deliverMove(target, event->buttons(), event->modifiers());
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent *event)
 {
-    QPointF user;
-    m_pressed = event->button() == Qt::LeftButton && pointerTarget(event->position(), &user);
+    const PointerTarget target = pointerTarget(event);
+    m_pressedOn = event->button() == Qt::LeftButton ? target.surface : nullptr;
+    // A mouse always moves to where it presses; a press made from a touch may come
+    // without that move.
+    if (target.surface && (lastMove.surface != target.surface || lastMove.pixel != target.pixel))
+        target.surface->deliverMove(target, event->buttons() & ~event->button(), event->modifiers());
 }
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
 {
-    QPointF user;
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && pointerTarget(event->position(), &user);
-    m_pressed = false;
-    if (!click)
+    const PointerTarget target = pointerTarget(event);
+    DrawingSurface *pressed = m_pressedOn;
+    m_pressedOn = nullptr;
+    if (!pressed || event->button() != Qt::LeftButton || target.surface != pressed)
         return;
     const HandlerScope handler;
-    emit Click();
+    emit pressed->Click();
 }
 
 std::vector<const Label *> DrawingSurface::labels() const

@@ -6,6 +6,7 @@
 #include "scalemapping.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -128,9 +129,17 @@ private:
     void postFlush();
     void present(bool now);
     void updatePen();
-    // The user point under the pointer, or false where a label or a child
-    // control has the pointer.
-    bool pointerTarget(QPointF position, QPointF *user) const;
+
+    // The surface whose own device pixel lies under the pointer, that pixel and the
+    // user point at its centre; no surface where a label or a control has the pointer.
+    struct PointerTarget
+    {
+        DrawingSurface *surface = nullptr;
+        QPoint pixel;
+        QPointF user;
+    };
+    PointerTarget pointerTarget(const QMouseEvent *event) const;
+    void deliverMove(const PointerTarget &target, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     struct KnownGaps
     {
@@ -150,7 +159,8 @@ private:
     bool m_flushPosted = false;
     Colour m_backColor = RGB(255, 255, 255);
     QRect m_dirty;
-    bool m_pressed = false;
+    // Where the left button went down, as long as it is held.
+    QPointer<DrawingSurface> m_pressedOn;
     std::vector<Control *> m_controls;
     std::vector<std::unique_ptr<KnownGaps>> m_knownGaps;
     // The holes of the grid being drawn, and the dot that fills them.

@@ -46,11 +46,12 @@ inline frmTessaro *shownTessaro()
     return &form;
 }
 
-// The user point at the centre of a logical pixel: what the pointer over that pixel
-// reports, and where Point reads that very pixel.
+// The user point at the centre of the device pixel amid a logical pixel: what the
+// pointer there reports, and where Point reads that very pixel.
 inline QPointF centreOf(const forms::DrawingSurface *surface, QPoint pixel)
 {
-    const QPointF user = surface->mapping().fromLogical(QPointF(pixel) + QPointF(0.5, 0.5));
+    const QPointF amid = surface->mapping().fromLogical(QPointF(pixel) + QPointF(0.5, 0.5));
+    const QPointF user = formstest::centreOf(surface, formstest::devicePixelOf(surface, amid.x(), amid.y()));
     return {static_cast<float>(user.x()), static_cast<float>(user.y())};
 }
 

@@ -147,12 +147,52 @@ private slots:
         QSignalSpy moves(form->Picture1, &forms::DrawingSurface::MouseMove);
         QSignalSpy clicks(form->Picture1, &forms::DrawingSurface::Click);
 
-        QTest::mouseClick(form->Picture1, Qt::LeftButton, Qt::NoModifier, pixel);
+        const QPointF at = cubetest::centreOf(form->Picture1, pixel);
+        formstest::pressAndRelease(form->Picture1, at.x(), at.y());
 
         QTRY_COMPARE(clicks.count(), 1);
         QCOMPARE(moves.count(), 0);
         QVERIFY(form->Picture1->image() == cube);
         QVERIFY(!cubetest::anyPixelOtherThan(form->Picture2, QRect(0, 0, 40, 40), 0));
+    }
+
+    void tapCutsWhereTapped_data()
+    {
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("finger") << true;
+        QTest::newRow("press without a move") << false;
+    }
+    // While the pointer rests on the left face: the cut follows the tap, and a finger
+    // dragged over the square shows the equation of the pixel under it.
+    void tapCutsWhereTapped()
+    {
+        QFETCH(bool, touch);
+        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        QVERIFY(cubetest::pointAt(form->Picture1, QPointF(168, 176)));
+        const QPoint tapped = cubetest::solidPixel(form->Picture1, QPointF(344, 96), onFace(Front));
+        QVERIFY(tapped.x() >= 0);
+        const QPointF at = formstest::touchedPoint(form->Picture1, tapped);
+        const int plane = cubetest::split(form->Picture1->Point(at.x(), at.y())).blue;
+        auto finger = QTest::touchEvent(form, formstest::touchScreen(), false);
+        if (touch) {
+            finger.press(0, tapped, form->Picture1).commit();
+            finger.release(0, tapped, form->Picture1).commit();
+        } else
+            formstest::pressAndRelease(form->Picture1, at.x(), at.y());
+        QTRY_COMPARE(form->pointerY, static_cast<float>(at.y()));
+        checkSection(Front, plane);
+
+        for (const QPointF user : {Clear, QPointF(200, 40), QPointF(240, 160)}) {
+            const QPoint logical = formstest::pixelOf(form->Picture2, user.x(), user.y());
+            const QPointF under = formstest::touchedPoint(form->Picture2, logical);
+            const Rgb shown = cubetest::split(form->Picture2->Point(under.x(), under.y()));
+            (user == Clear ? finger.press(0, logical, form->Picture2) : finger.move(0, logical, form->Picture2))
+                .commit();
+            QTRY_COMPARE(form->Picture5->BackColor(), RGB(0, shown.green, 0));
+            compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue),
+                            RGB(shown.red, shown.green, shown.blue)});
+        }
+        finger.release(0, QPoint(), form->Picture2).commit();
     }
 
     void labelsKeepPointer_data()
@@ -180,12 +220,12 @@ private slots:
         QSignalSpy clicks(surface, &forms::DrawingSurface::Click);
 
         for (const QPoint pixel : {box.center(), box.topLeft(), box.bottomRight()}) {
-            QTest::mouseMove(surface, pixel);
-            QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+            const QPointF at = cubetest::centreOf(surface, pixel);
+            formstest::clickAt(surface, at.x(), at.y());
         }
         // Beside the label the surface has the pointer again; this move comes last.
         const QPoint beside = box.bottomRight() + QPoint(2, 2);
-        QTest::mouseMove(surface, beside);
+        formstest::pointTo(surface, cubetest::centreOf(surface, beside).x(), cubetest::centreOf(surface, beside).y());
         QTRY_COMPARE(moves.count(), 1);
         QCOMPARE(clicks.count(), 0);
         if (index < 4)
@@ -198,21 +238,25 @@ private slots:
     {
         QTest::addColumn<Colour>("colour");
         QTest::addColumn<QString>("hexText");
-        QTest::newRow("pure red") << RGB(255, 0, 0) << QStringLiteral("0000FF");
-        QTest::newRow("pure green") << RGB(0, 255, 0) << QStringLiteral("00FF00");
-        QTest::newRow("blue 1") << RGB(0, 0, 1) << QStringLiteral("010000");
-        QTest::newRow("black") << RGB(0, 0, 0) << QStringLiteral("000000");
-        QTest::newRow("mixed") << RGB(0x12, 0x34, 0x56) << QStringLiteral("563412");
+        QTest::addColumn<QPointF>("place");
+        const QPointF grey(620, 500);
+        QTest::newRow("pure red") << RGB(255, 0, 0) << QStringLiteral("0000FF") << grey;
+        QTest::newRow("pure green") << RGB(0, 255, 0) << QStringLiteral("00FF00") << grey;
+        QTest::newRow("blue 1") << RGB(0, 0, 1) << QStringLiteral("010000") << grey;
+        QTest::newRow("black") << RGB(0, 0, 0) << QStringLiteral("000000") << grey;
+        QTest::newRow("mixed") << RGB(0x12, 0x34, 0x56) << QStringLiteral("563412") << grey;
+        QTest::newRow("last row and column") << RGB(0x12, 0x34, 0x56) << QStringLiteral("563412") << QPointF(640, -60);
     }
     void pointedColourSplitsPadded()
     {
         QFETCH(Colour, colour);
         QFETCH(QString, hexText);
+        QFETCH(QPointF, place);
         // A patch on the grey round the cube.
         form->Picture1->setDrawWidth(5);
-        form->Picture1->PSet(620, 500, colour);
+        form->Picture1->PSet(place.x(), place.y(), colour);
 
-        QVERIFY(cubetest::pointAt(form->Picture1, QPointF(620, 500)));
+        QVERIFY(cubetest::pointAt(form->Picture1, place));
 
         const Rgb expected = cubetest::split(colour);
         QCOMPARE(form->pointerColour, colour);
@@ -227,7 +271,7 @@ private slots:
     {
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<Colour>("painted");
-        QTest::newRow("bottom right corner") << QPointF(254.6, 0.4) << -1;
+        QTest::newRow("last row and column") << QPointF(255, 0) << -1;
         // A pixel under the corner: QTest would take the corner, 0, 0, for the centre.
         QTest::newRow("top left, under the corner") << QPointF(0.4, 254.2) << -1;
         QTest::newRow("bottom left") << QPointF(20, 40) << -1;
@@ -247,7 +291,8 @@ private slots:
             form->Picture2->setDrawWidth(5);
             form->Picture2->PSet(at.x(), at.y(), painted);
         }
-        const QPointF centre = cubetest::centreOf(form->Picture2, formstest::pixelOf(form->Picture2, at.x(), at.y()));
+        const QPointF centre =
+            formstest::centreOf(form->Picture2, formstest::devicePixelOf(form->Picture2, at.x(), at.y()));
         const Colour colour = form->Picture2->Point(centre.x(), centre.y());
         const Rgb shown = cubetest::split(colour);
         const Colour plane = RGB(shown.red, shown.green, 128);

@@ -101,6 +101,8 @@ private slots:
 
     void readout_data();
     void readout();
+    void readoutFollowsThePointer_data();
+    void readoutFollowsThePointer();
     void haltToggle();
     void infoToggle();
     void redrawWithoutFigure();
@@ -416,6 +418,49 @@ void tst_RundaliFigures::readout()
         QCOMPARE(formstest::accessibleText(box, QAccessible::Name), names.at(i));
         QCOMPARE(formstest::accessibleText(box, QAccessible::Value), texts.at(i));
     }
+}
+
+void tst_RundaliFigures::readoutFollowsThePointer_data()
+{
+    QTest::addColumn<bool>("finger");
+    QTest::newRow("mouse, device pixel by device pixel") << false;
+    QTest::newRow("finger dragged, then a tap on Halt") << true;
+}
+
+// Across the rim of the hue circle, where neighbouring pixels differ, and on the
+// window's last row and column, the readout shows the pixel under the pointer.
+void tst_RundaliFigures::readoutFollowsThePointer()
+{
+    QFETCH(bool, finger);
+    frmRundali &form = shownWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    click(form.Start1);
+    const QPointF corner(form.ScaleLeft() + form.ScaleWidth(), form.ScaleTop() + form.ScaleHeight());
+    form.PSet(corner.x(), corner.y(), RGB(1, 2, 3));
+    const auto shows = [&form](QPointF at) {
+        const forms::Colour c = form.Point(at.x(), at.y());
+        return QStringList{form.Text1->Text(), form.Text2->Text(), form.Text3->Text()}
+               == QStringList{QString::number(c & 0xFF), QString::number((c >> 8) & 0xFF), QString::number(c >> 16)};
+    };
+    auto touch = QTest::touchEvent(&form, formstest::touchScreen(), false);
+    for (int step = -6; step <= 7; ++step) {
+        const QPoint logical = formstest::pixelOf(&form, 1000, -20) + QPoint(step, step % 2);
+        const QPoint device = formstest::devicePixelOf(&form, 1000, -20) + QPoint(step, step % 2);
+        const QPoint last = formstest::devicePixelOf(&form, corner.x(), corner.y());
+        const QPointF at = finger ? formstest::touchedPoint(&form, logical)
+                                  : formstest::centreOf(&form, step < 7 ? device : last);
+        if (finger)
+            (step == -6 ? touch.press(0, logical, &form) : touch.move(0, logical, &form)).commit();
+        else
+            formstest::pointTo(&form, at.x(), at.y());
+        QTRY_VERIFY2(shows(at), qPrintable(QStringLiteral("at %1, %2").arg(at.x()).arg(at.y())));
+    }
+    if (!finger)
+        return;
+    touch.release(0, QPoint(), &form).commit();
+    touch.press(0, QPoint(5, 5), form.cmdStop).commit();
+    touch.release(0, QPoint(5, 5), form.cmdStop).commit();
+    QTRY_COMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
 }
 
 void tst_RundaliFigures::haltToggle()

@@ -7,10 +7,12 @@
 #include "runtimeerror.h"
 
 #include <QAbstractButton>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace formstest {
@@ -53,16 +55,66 @@ QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y)
     return QPoint(static_cast<int>(std::floor(device.x() / dpr)), static_cast<int>(std::floor(device.y() / dpr)));
 }
 
+QPoint devicePixelOf(const forms::DrawingSurface *surface, float x, float y)
+{
+    const QPointF device = surface->mapping().toDevice(x, y);
+    const QSize size = surface->image().size();
+    return QPoint(std::min(static_cast<int>(std::floor(device.x())), size.width() - 1),
+                  std::min(static_cast<int>(std::floor(device.y())), size.height() - 1));
+}
+
+QPointF centreOf(const forms::DrawingSurface *surface, QPoint devicePixel)
+{
+    return surface->mapping().fromDevice(QPointF(devicePixel) + QPointF(0.5, 0.5));
+}
+
+namespace {
+
+void send(forms::DrawingSurface *surface, QEvent::Type type, Qt::MouseButtons buttons, float x, float y)
+{
+    QWidget *window = surface->window();
+    // At a fractional ratio the last row and column may jut out of the widget: the
+    // middle of the part inside.
+    const double dpr = surface->mapping().devicePixelRatio();
+    const QPoint pixel = devicePixelOf(surface, x, y);
+    const QPointF centre((pixel.x() + std::min(pixel.x() + 1.0, surface->width() * dpr)) / 2,
+                         (pixel.y() + std::min(pixel.y() + 1.0, surface->height() * dpr)) / 2);
+    const QPointF at = surface->mapTo(window, centre / dpr);
+    QMouseEvent event(type, at, at, window->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->windowHandle(), &event);
+}
+
+} // namespace
+
 void pointTo(forms::DrawingSurface *surface, float x, float y)
 {
-    QTest::mouseMove(surface, pixelOf(surface, x, y));
+    send(surface, QEvent::MouseMove, Qt::NoButton, x, y);
 }
 
 void clickAt(forms::DrawingSurface *surface, float x, float y)
 {
-    const QPoint pixel = pixelOf(surface, x, y);
-    QTest::mouseMove(surface, pixel);
-    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, pixel);
+    pointTo(surface, x, y);
+    pressAndRelease(surface, x, y);
+}
+
+void pressAndRelease(forms::DrawingSurface *surface, float x, float y)
+{
+    send(surface, QEvent::MouseButtonPress, Qt::LeftButton, x, y);
+    send(surface, QEvent::MouseButtonRelease, Qt::NoButton, x, y);
+}
+
+QPointingDevice *touchScreen()
+{
+    static QPointingDevice *const device = QTest::createTouchDevice();
+    return device;
+}
+
+QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical)
+{
+    const QPointF device = QPointF(logical) * surface->mapping().devicePixelRatio();
+    return centreOf(surface,
+                    QPoint(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))));
 }
 
 void pressKey(QAbstractButton *button, Qt::Key key)

@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 
+class QPointingDevice;
 class QWidget;
 class QAbstractButton;
 
@@ -32,10 +33,22 @@ void reset();
 // The logical pixel of a surface (in its own coordinates) that holds the user point.
 QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y);
 
-// Real pointer input, as a user gives it: a move, or a move and a left click, at a
-// user point of the surface. The window must be shown and exposed.
+// The device pixel that holds a user point (the far edges lie in the last row and
+// column), and the user point at a device pixel's centre: what the pointer over it reports.
+QPoint devicePixelOf(const forms::DrawingSurface *surface, float x, float y);
+QPointF centreOf(const forms::DrawingSurface *surface, QPoint devicePixel);
+
+// Pointer input as the window system gives it, to the window at the exact (fractional)
+// centre of the device pixel holding a user point: a move, a move and a left click,
+// or a left click without a move before it. The window must be shown and exposed.
 void pointTo(forms::DrawingSurface *surface, float x, float y);
 void clickAt(forms::DrawingSurface *surface, float x, float y);
+void pressAndRelease(forms::DrawingSurface *surface, float x, float y);
+
+// A touch screen for QTest::touchEvent, and the user point the pointer reports for a
+// touch at a logical pixel (the centre of the device pixel at its top left corner).
+QPointingDevice *touchScreen();
+QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical);
 
 // Real keys, as a keyboard user gives them, through the button's window: Tab until
 // the button has the focus, then the key (Enter is the keypad's).

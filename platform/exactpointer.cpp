@@ -1,0 +1,48 @@
+#include "exactpointer.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace forms {
+
+void ExactPointer::watch()
+{
+    static QPointer<ExactPointer> watcher;
+    if (!watcher && qApp) {
+        watcher = new ExactPointer(qApp);
+        qApp->installEventFilter(watcher);
+    }
+}
+
+bool ExactPointer::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (watched->isWindowType()) {
+            const auto *mouse = static_cast<const QMouseEvent *>(event);
+            s_window = static_cast<QWindow *>(watched);
+            s_position = mouse->position();
+            s_timestamp = mouse->timestamp();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+QPointF ExactPointer::position(const QWidget *receiver, const QMouseEvent *event)
+{
+    const QWidget *root = receiver->window();
+    // The widget's event is the window's, rounded, if both agree on time and pixel.
+    if (s_window && s_window == root->windowHandle() && s_timestamp == event->timestamp()
+        && receiver->mapFrom(root, s_position.toPoint()) == event->position().toPoint())
+        return receiver->mapFrom(root, s_position);
+    return event->position();
+}
+
+} // namespace forms
