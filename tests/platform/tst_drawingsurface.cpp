@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
+
 using forms::Colour;
 using forms::RGB;
 
@@ -120,7 +122,7 @@ private slots:
                 inked += pixel == asPixel(Ink);
             }
         int expected = 0;
-        const forms::DotShape shape(10 * int(picture->mapping().devicePixelRatio()));
+        const forms::DotShape shape(int(std::lround(10 * picture->mapping().devicePixelRatio())));
         for (const auto &[begin, end] : shape.rows())
             expected += end - begin;
         QCOMPARE(inked, expected);
@@ -202,11 +204,11 @@ private slots:
         picture->hide();
         picture->show();
         form->repaint();
-        const QPoint pixel = formstest::pixelOf(picture, 1500, 1500);
-        const int dpr = int(picture->mapping().devicePixelRatio());
-        QCOMPARE(picture->grab().toImage().pixel(pixel * dpr) & 0xFFFFFF, asPixel(Ink));
-        QCOMPARE(form->grab().toImage().pixel((picture->geometry().topLeft() + pixel) * dpr) & 0xFFFFFF,
-                 asPixel(Ink));
+        const QPoint pixel = formstest::devicePixelOf(picture, 1500, 1500);
+        const QPoint corner = formstest::devicePixelOf(form, float(picture->Left()), float(picture->Top()));
+        QCOMPARE(picture->grab().toImage().pixel(pixel) & 0xFFFFFF, asPixel(Ink));
+        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), picture->image());
+        QCOMPARE(form->grab().toImage().pixel(corner + pixel) & 0xFFFFFF, asPixel(Ink));
     }
 
     void solidGridFillsOnlyItsHoles_data()
