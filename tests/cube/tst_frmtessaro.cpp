@@ -290,8 +290,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form));
         form->repaint();
 
-        const auto shown = [](QWidget *widget, QPoint pixel) {
-            const QRgb rgb = widget->grab().toImage().pixel(pixel);
+        // The grab holds device pixels: the one Point reads.
+        const auto shown = [](forms::DrawingSurface *surface, QPoint pixel) {
+            const QPointF user = cubetest::centreOf(surface, pixel);
+            const QPoint device = formstest::devicePixelOf(surface, float(user.x()), float(user.y()));
+            const QRgb rgb = surface->grab().toImage().pixel(device);
             return formstest::describe(RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)));
         };
         QCOMPARE(shown(form->Picture1, face), formstest::describe(faceColour));
