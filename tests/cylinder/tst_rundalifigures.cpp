@@ -152,21 +152,24 @@ void tst_RundaliFigures::hueCircleFirstAndLastDot()
     click(form.Start1);
     const DotReplay &replay = replayOf(form, 1, 10);
 
-    // What is left of the first dot lies within its 10 pixels round (-500, -866).
+    // What is left of the first dot lies within its 10 pixels round (-500, -866);
+    // the replay counts device pixels.
+    const double dpr = form.mapping().devicePixelRatio();
+    const double reach = 5 * dpr + 1;
     const std::vector<QPoint> firstPixels = replay.pixelsOf(0);
     QVERIFY(!firstPixels.empty());
     const QPointF centre = form.mapping().toDevice(-500, -866);
     for (const QPoint &pixel : firstPixels) {
-        QVERIFY(std::hypot(pixel.x() + 0.5 - centre.x(), pixel.y() + 0.5 - centre.y()) < 6);
+        QVERIFY(std::hypot(pixel.x() + 0.5 - centre.x(), pixel.y() + 0.5 - centre.y()) < reach);
         QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(254, 0, 127)));
     }
 
     // The last dot, point 499 of the ring of radius 8, lies whole on top.
     const std::vector<QPoint> lastPixels = replay.pixelsOf(replay.size() - 1);
-    QVERIFY(lastPixels.size() >= 70);
+    QVERIFY(lastPixels.size() >= 70 * dpr * dpr);
     const QPointF last = form.mapping().toDevice(ringPoint(8, 499).x(), ringPoint(8, 499).y());
     for (const QPoint &pixel : lastPixels)
-        QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < 6);
+        QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < reach);
     QCOMPARE(form.pointX, static_cast<float>(ringPoint(8, 499).x()));
     QCOMPARE(form.pointY, static_cast<float>(ringPoint(8, 499).y()));
 }
