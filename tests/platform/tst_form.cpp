@@ -105,7 +105,7 @@ private slots:
         resizable.resize(500, 400);
         QTRY_COMPARE(double(resizable.Width()), 500 * 15.0);
         QCOMPARE(double(resizable.Height()), 400 * 15.0);
-        QCOMPARE(resizable.image().size(), QSize(500, 400));
+        QCOMPARE(resizable.image().size(), QSize(500, 400) * resizable.mapping().devicePixelRatio());
         QCOMPARE(double(fixed.Width()), 300 * 15.0);
         QCOMPARE(fixed.size(), QSize(300, 200));
     }
