@@ -4,7 +4,6 @@
 #include "fonts.h"
 #include "formregistry.h"
 #include "label.h"
-#include "runtimeerror.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -38,7 +37,7 @@ void prepare()
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(quietOffscreenNotes);
     forms::Pacing::setEnabled(false);
-    forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
+    throwRuntimeErrors();
 }
 
 void reset()
