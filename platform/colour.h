@@ -29,6 +29,20 @@ constexpr int Blue(Colour colour)
     return (colour >> 16) & 0xFF;
 }
 
+// The three components apart, for arithmetic on them and for readable comparisons.
+struct ColourComponents
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const ColourComponents &, const ColourComponents &) = default;
+};
+
+constexpr ColourComponents Components(Colour colour)
+{
+    return {Red(colour), Green(colour), Blue(colour)};
+}
+
 // A pixel of a surface's image: opaque 0xFFRRGGBB (QImage::Format_RGB32).
 using Pixel = std::uint32_t;
 

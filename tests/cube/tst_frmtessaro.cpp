@@ -42,9 +42,9 @@ forms::Control *controlNamed(frmTessaro &form, const QString &name)
 // The middle of each face shows the face's own component.
 bool cubeIsDrawn(const frmTessaro &form)
 {
-    return cubetest::split(form.Picture1->Point(391.25f, 191.25f)).green == 0
-           && cubetest::split(form.Picture1->Point(136.25f, 255)).red == 0
-           && cubetest::split(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
+    return cubetest::Components(form.Picture1->Point(391.25f, 191.25f)).green == 0
+           && cubetest::Components(form.Picture1->Point(136.25f, 255)).red == 0
+           && cubetest::Components(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
 }
 
 } // namespace
@@ -291,8 +291,7 @@ private slots:
         form->repaint();
 
         const auto shown = [](QWidget *widget, QPoint pixel) {
-            const QRgb rgb = widget->grab().toImage().pixel(pixel);
-            return formstest::describe(RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+            return formstest::describe(forms::FromPixel(widget->grab().toImage().pixel(pixel)));
         };
         QCOMPARE(shown(form->Picture1, face), formstest::describe(faceColour));
         QCOMPARE(shown(form->Picture2, section), formstest::describe(sectionColour));

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using forms::Colour;
+using forms::FromPixel;
 using forms::RGB;
 
 namespace {
@@ -17,14 +18,9 @@ constexpr Colour Ink = RGB(255, 0, 128);
 constexpr Colour LabelYellow = RGB(255, 255, 192);
 
 // The colour of a logical pixel (its top left device pixel).
-QRgb pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
+Colour pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
 {
-    return surface.image().pixel(pixel * surface.mapping().devicePixelRatio()) & 0xFFFFFF;
-}
-
-QRgb asPixel(Colour colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF) & 0xFFFFFF;
+    return FromPixel(surface.image().pixel(pixel * surface.mapping().devicePixelRatio()));
 }
 
 } // namespace
@@ -78,7 +74,7 @@ private slots:
             picture->PSet(x, y, colour);
             QCOMPARE(formstest::describe(picture->Point(x, y)), formstest::describe(colour));
             const QPointF device = picture->mapping().toDevice(x, y);
-            QCOMPARE(picture->image().pixel(int(device.x()), int(device.y())) & 0xFFFFFF, asPixel(colour));
+            QCOMPARE(FromPixel(picture->image().pixel(int(device.x()), int(device.y()))), colour);
         }
         QCOMPARE(picture->Point(left - width, top), -1);
         QCOMPARE(picture->Point(left, top + 2 * height), -1);
@@ -115,9 +111,9 @@ private slots:
         int inked = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
-                QVERIFY(pixel == asPixel(Ink) || pixel == asPixel(Grey));
-                inked += pixel == asPixel(Ink);
+                const Colour pixel = FromPixel(image.pixel(x, y));
+                QVERIFY(pixel == Ink || pixel == Grey);
+                inked += pixel == Ink;
             }
         int expected = 0;
         const forms::DotShape shape(10 * int(picture->mapping().devicePixelRatio()));
@@ -130,25 +126,25 @@ private slots:
     {
         forms::Label *label = addLabel();
         const QPoint inside = label->pixelRect().center();
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
 
         picture->setDrawWidth(6);
         const QPointF user = picture->mapping().fromLogical(QPointF(inside) + QPointF(0.5, 0.5));
         picture->PSet(float(user.x()), float(user.y()), Ink);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(Ink));
-        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), Ink);
+        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), LabelYellow);
 
         picture->Cls();
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
         picture->PSet(float(user.x()), float(user.y()), Ink);
         picture->setBackColor(RGB(0, 0, 0));
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
-        QCOMPARE(pixelAt(*picture, QPoint(1, 1)), asPixel(RGB(0, 0, 0)));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
+        QCOMPARE(pixelAt(*picture, QPoint(1, 1)), RGB(0, 0, 0));
 
         label->setVisible(false);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(RGB(0, 0, 0)));
+        QCOMPARE(pixelAt(*picture, inside), RGB(0, 0, 0));
         label->setVisible(true);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
     }
 
     void labelsTakeThePointer()
@@ -204,9 +200,8 @@ private slots:
         form->repaint();
         const QPoint pixel = formstest::pixelOf(picture, 1500, 1500);
         const int dpr = int(picture->mapping().devicePixelRatio());
-        QCOMPARE(picture->grab().toImage().pixel(pixel * dpr) & 0xFFFFFF, asPixel(Ink));
-        QCOMPARE(form->grab().toImage().pixel((picture->geometry().topLeft() + pixel) * dpr) & 0xFFFFFF,
-                 asPixel(Ink));
+        QCOMPARE(FromPixel(picture->grab().toImage().pixel(pixel * dpr)), Ink);
+        QCOMPARE(FromPixel(form->grab().toImage().pixel((picture->geometry().topLeft() + pixel) * dpr)), Ink);
     }
 
     void solidGridFillsOnlyItsHoles_data()
@@ -247,15 +242,15 @@ private slots:
         const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
         for (int y = 0; y < solid.height(); ++y) {
             for (int x = 0; x < solid.width(); ++x) {
-                const QRgb shown = solid.pixel(x, y) & 0xFFFFFF;
+                const Colour shown = FromPixel(solid.pixel(x, y));
                 // What the designed dots paint stays; inside the grid nothing else shows.
-                if ((designed.pixel(x, y) & 0xFFFFFF) != asPixel(Grey))
-                    QCOMPARE(shown, designed.pixel(x, y) & 0xFFFFFF);
+                if (FromPixel(designed.pixel(x, y)) != Grey)
+                    QCOMPARE(shown, FromPixel(designed.pixel(x, y)));
                 const QPointF d = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - QPointF(20, 20);
                 const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
                 const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
                 if (a >= 0 && a <= 39 && b >= 0 && b <= 39)
-                    QVERIFY2(shown != asPixel(Grey), qPrintable(QStringLiteral("hole at %1, %2").arg(x).arg(y)));
+                    QVERIFY2(shown != Grey, qPrintable(QStringLiteral("hole at %1, %2").arg(x).arg(y)));
             }
         }
     }

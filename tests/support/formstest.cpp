@@ -164,7 +164,7 @@ bool readable(const forms::Label *label)
 
 QString describe(forms::Colour colour)
 {
-    return QStringLiteral("(%1, %2, %3)").arg(colour & 0xFF).arg((colour >> 8) & 0xFF).arg((colour >> 16) & 0xFF);
+    return QStringLiteral("(%1, %2, %3)").arg(forms::Red(colour)).arg(forms::Green(colour)).arg(forms::Blue(colour));
 }
 
 } // namespace formstest
