@@ -165,6 +165,44 @@ private slots:
         QCOMPARE(moves.count(), 1);
     }
 
+    void hiddenLabelsLeaveThePointerToTheSurface()
+    {
+        forms::Label *label = addLabel();
+        label->setVisible(false);
+        QSignalSpy moves(picture, &forms::DrawingSurface::MouseMove);
+        QSignalSpy clicks(picture, &forms::DrawingSurface::Click);
+        QTest::mouseMove(picture, label->pixelRect().center());
+        QTest::mouseClick(picture, Qt::LeftButton, {}, label->pixelRect().center());
+        QTRY_COMPARE(moves.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void captionsArePaintedWhereTheyAreAligned()
+    {
+        forms::Label *label = addLabel();
+        label->Move(10 * 15, 40 * 15, 180 * 15, 30 * 15);
+        label->setCaption(QStringLiteral("xx"));
+        const QRect area = label->pixelRect();
+        // The middle of the caption's painted pixels, in logical pixels.
+        const auto inkMiddle = [this, area] {
+            const double dpr = picture->mapping().devicePixelRatio();
+            const QImage image = picture->image();
+            double sum = 0;
+            int count = 0;
+            for (int y = int(area.top() * dpr); y < int((area.bottom() + 1) * dpr); ++y)
+                for (int x = int(area.left() * dpr); x < int((area.right() + 1) * dpr); ++x)
+                    if (FromPixel(image.pixel(x, y)) != LabelYellow) {
+                        sum += (x + 0.5) / dpr;
+                        ++count;
+                    }
+            return count ? sum / count : -1.0;
+        };
+        label->setAlignment(forms::Label::Alignment::Left);
+        QVERIFY2(inkMiddle() < area.left() + area.width() / 4.0, qPrintable(QString::number(inkMiddle())));
+        label->setAlignment(forms::Label::Alignment::Centre);
+        QVERIFY2(qAbs(inkMiddle() - (area.left() + area.width() / 2.0)) < 3, qPrintable(QString::number(inkMiddle())));
+    }
+
     void formGetsNoMovesOverItsControls()
     {
         QSignalSpy formMoves(form, &forms::DrawingSurface::MouseMove);
