@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "formregistry.h"
 #include "label.h"
+#include "numericrules.h"
 #include "picturebox.h"
 #include "screen.h"
 

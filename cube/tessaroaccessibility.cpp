@@ -11,7 +11,8 @@ namespace {
 
 int component(forms::Colour colour, int index)
 {
-    return (colour >> (8 * index)) & 0xFF;
+    constexpr std::array<int (*)(forms::Colour), 3> Components = {forms::Red, forms::Green, forms::Blue};
+    return Components[index](colour);
 }
 
 const std::array<QString, 3> ComponentNames = {QStringLiteral("Rot"), QStringLiteral("Grün"), QStringLiteral("Blau")};

@@ -8,6 +8,7 @@
 #include "designer.h"
 #include "fonts.h"
 #include "formregistry.h"
+#include "numericrules.h"
 #include "screen.h"
 #include "textbox.h"
 

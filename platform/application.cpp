@@ -1,6 +1,10 @@
 #include "application.h"
 
 #include "formregistry.h"
+#include "loadedforms.h"
+#include "runtimeerror.h"
+
+#include <QMessageBox>
 
 namespace forms {
 
@@ -9,6 +13,10 @@ Application::Application(int &argc, char **argv, const QString &name) : QApplica
     // No display name: Qt would append it to every window's caption.
     setApplicationName(name);
     setQuitOnLastWindowClosed(false);
+    connect(&LoadedForms::instance(), &LoadedForms::lastFormUnloaded, this, [] { exit(0); });
+    SetRuntimeErrorDisplay([](const QString &message) {
+        QMessageBox::critical(nullptr, applicationDisplayName(), QStringLiteral("Laufzeitfehler:\n\n%1").arg(message));
+    });
 }
 
 Application::~Application()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "placedcontrol.h"
+
 #include <QRect>
 #include <QRectF>
 
@@ -11,11 +13,11 @@ class DrawingSurface;
 // are magnitudes: in a container whose y grows upwards a control hangs down from
 // its top. The place is kept in the container's logical pixels, so a change of the
 // container's units moves no control.
-class Control
+class Control : public PlacedControl
 {
 public:
     explicit Control(DrawingSurface *container);
-    virtual ~Control();
+    ~Control() override;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
@@ -38,9 +40,7 @@ public:
     QRect pixelRect() const;
     // Places the control in its container's logical pixels, whatever the units.
     void setLogicalRect(const QRectF &rect);
-    // The container was resized while keeping its units: the control keeps its place
-    // in those units.
-    void scaleBy(double factorX, double factorY);
+    void scaleBy(double factorX, double factorY) override;
 
 protected:
     virtual void geometryChanged(const QRect &oldPixels) = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "label.h"
-#include "numericrules.h"
+#include "colour.h"
 
 #include <QRect>
 #include <QString>

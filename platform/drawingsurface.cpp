@@ -1,11 +1,10 @@
 #include "drawingsurface.h"
 
-#include "control.h"
 #include "exactpointer.h"
 #include "handlerscope.h"
-#include "label.h"
+#include "placedcontrol.h"
 #include "rasteriser.h"
-#include "surfaceaccessible.h"
+#include "windowlesscontrol.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,17 +15,6 @@
 namespace forms {
 
 namespace {
-
-std::vector<DrawingSurface *> &surfacesToFlush()
-{
-    static std::vector<DrawingSurface *> surfaces;
-    return surfaces;
-}
-
-Colour fromPixel(std::uint32_t pixel)
-{
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
 
 int buttonMask(Qt::MouseButtons buttons)
 {
@@ -55,14 +43,12 @@ DrawingSurface::DrawingSurface(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    SurfaceAccessible::install();
     resizeImage();
 }
 
 DrawingSurface::~DrawingSurface()
 {
-    auto &pending = surfacesToFlush();
-    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
+    Presenter::withdraw(this);
     while (!m_controls.empty())
         delete m_controls.back();
 }
@@ -123,9 +109,9 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
     const QPointF from = m_scale.toDevice(x1, y1);
     const QPointF to = m_scale.toDevice(x2, y2);
-    m_raster.line(from.x(), from.y(), to.x(), to.y(), m_pen, toPixel(colour));
-    if (!m_flushPosted)
-        postFlush();
+    m_raster.line(from.x(), from.y(), to.x(), to.y(), m_pen, ToPixel(colour));
+    if (!m_presentScheduled)
+        schedulePresent();
 }
 
 Colour DrawingSurface::Point(float x, float y) const
@@ -134,52 +120,28 @@ Colour DrawingSurface::Point(float x, float y) const
     if (!(device.x() >= 0 && device.y() >= 0 && device.x() < m_image.width() && device.y() < m_image.height()))
         return -1;
     const auto *line = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(floorToInt(device.y())));
-    return fromPixel(line[floorToInt(device.x())]);
+    return FromPixel(line[floorToInt(device.x())]);
 }
 
 void DrawingSurface::Cls()
 {
-    m_image.fill(toPixel(m_backColor));
-    paintLabels();
+    m_image.fill(ToPixel(m_backColor));
+    paintAllWindowless();
     markDirty(m_image.rect());
 }
 
-void DrawingSurface::flush()
+QRect DrawingSurface::takeDrawnArea()
 {
-    present(false);
-}
-
-void DrawingSurface::present(bool now)
-{
-    m_flushPosted = false;
+    m_presentScheduled = false;
     m_dirty |= m_raster.takeTouched();
-    auto &pending = surfacesToFlush();
-    pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
     if (m_dirty.isEmpty())
-        return;
+        return {};
     const double dpr = m_scale.devicePixelRatio();
     const QRect logical = QRectF(m_dirty.x() / dpr, m_dirty.y() / dpr, m_dirty.width() / dpr,
                                  m_dirty.height() / dpr)
                               .toAlignedRect();
     m_dirty = QRect();
-    if (now)
-        repaint(logical);
-    else
-        update(logical);
-}
-
-void DrawingSurface::flushAll()
-{
-    const auto pending = surfacesToFlush();
-    for (DrawingSurface *surface : pending)
-        surface->flush();
-}
-
-void DrawingSurface::repaintAll()
-{
-    const auto pending = surfacesToFlush();
-    for (DrawingSurface *surface : pending)
-        surface->present(true);
+    return logical;
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *event)
@@ -214,12 +176,12 @@ void DrawingSurface::resizeImage()
     if (m_scale.hasUserScale() && !oldSize.isEmpty()) {
         const double factorX = logical.width() / oldSize.width();
         const double factorY = logical.height() / oldSize.height();
-        for (Control *control : m_controls)
+        for (PlacedControl *control : m_controls)
             control->scaleBy(factorX, factorY);
     }
 
     QImage resized(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    resized.fill(toPixel(m_backColor));
+    resized.fill(ToPixel(m_backColor));
     resized.setDevicePixelRatio(dpr);
     updatePen();
     if (!m_image.isNull()) {
@@ -231,7 +193,7 @@ void DrawingSurface::resizeImage()
     // The image is never shared, so its pixels stay where they are until it is resized.
     m_raster = Rasteriser(reinterpret_cast<std::uint32_t *>(m_image.bits()), m_image.width(), m_image.height(),
                           m_image.bytesPerLine() / 4);
-    paintLabels();
+    paintAllWindowless();
     markDirty(m_image.rect());
 }
 
@@ -250,11 +212,9 @@ DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *e
         return {};
     const QPointF local = surface->mapFrom(root, exact);
     const QPoint inside = surface->mapFrom(root, logical);
-    for (const Control *control : surface->m_controls) {
-        const auto *label = dynamic_cast<const Label *>(control);
-        if (label && label->Visible() && label->pixelRect().contains(inside))
+    for (const WindowlessControl *control : surface->m_windowless)
+        if (control->Visible() && control->hitRect().contains(inside))
             return {};
-    }
     // The image is the logical size rounded to device pixels, so the far edge of the
     // widget may lie in its last row or column.
     const double dpr = surface->m_scale.devicePixelRatio();
@@ -303,63 +263,64 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
     emit pressed->Click();
 }
 
-std::vector<const Label *> DrawingSurface::labels() const
+std::vector<const WindowlessControl *> DrawingSurface::windowlessControls() const
 {
-    std::vector<const Label *> labels;
-    for (const Control *control : m_controls)
-        if (const auto *label = dynamic_cast<const Label *>(control))
-            labels.push_back(label);
-    std::stable_sort(labels.begin(), labels.end(), [](const Label *a, const Label *b) {
-        const QRect first = a->pixelRect();
-        const QRect second = b->pixelRect();
+    std::vector<const WindowlessControl *> controls = m_windowless;
+    std::stable_sort(controls.begin(), controls.end(), [](const WindowlessControl *a, const WindowlessControl *b) {
+        const QRect first = a->hitRect();
+        const QRect second = b->hitRect();
         return std::pair(first.left(), first.top()) < std::pair(second.left(), second.top());
     });
-    return labels;
+    return controls;
 }
 
-void DrawingSurface::addControl(Control *control)
+void DrawingSurface::addControl(PlacedControl *control)
 {
     m_controls.push_back(control);
 }
 
-void DrawingSurface::removeControl(Control *control)
+void DrawingSurface::removeControl(PlacedControl *control)
 {
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), control), m_controls.end());
 }
 
-void DrawingSurface::labelChanged(Label *label, const QRect &oldPixels)
+void DrawingSurface::addWindowless(const WindowlessControl *control)
 {
-    if (oldPixels != label->pixelRect() || !label->Visible()) {
-        fillLogical(oldPixels, m_backColor);
-        for (Control *control : m_controls) {
-            const auto *other = dynamic_cast<const Label *>(control);
-            if (other && other != label && other->Visible() && other->pixelRect().intersects(oldPixels))
-                paintLabel(other);
-        }
+    m_windowless.push_back(control);
+}
+
+void DrawingSurface::removeWindowless(const WindowlessControl *control)
+{
+    m_windowless.erase(std::remove(m_windowless.begin(), m_windowless.end(), control), m_windowless.end());
+}
+
+void DrawingSurface::windowlessChanged(const WindowlessControl *control, const QRect &oldArea)
+{
+    if (oldArea != control->hitRect() || !control->Visible()) {
+        fillLogical(oldArea, m_backColor);
+        for (const WindowlessControl *other : m_windowless)
+            if (other != control && other->Visible() && other->hitRect().intersects(oldArea))
+                paintWindowless(other);
     }
-    if (label->Visible())
-        paintLabel(label);
+    if (control->Visible())
+        paintWindowless(control);
 }
 
-void DrawingSurface::paintLabels()
+void DrawingSurface::paintAllWindowless()
 {
-    for (const Control *control : m_controls)
-        if (const auto *label = dynamic_cast<const Label *>(control); label && label->Visible())
-            paintLabel(label);
+    for (const WindowlessControl *control : m_windowless)
+        if (control->Visible())
+            paintWindowless(control);
 }
 
-void DrawingSurface::paintLabel(const Label *label)
+void DrawingSurface::paintWindowless(const WindowlessControl *control)
 {
-    const QRect area = label->pixelRect();
+    const QRect area = control->hitRect();
     if (area.isEmpty())
         return;
     {
         QPainter painter(&m_image);
-        painter.fillRect(area, QColor::fromRgb(toPixel(label->BackColor())));
-        painter.setFont(label->paintedFont());
-        painter.setPen(QColor::fromRgb(toPixel(label->ForeColor())));
-        const int horizontal = label->alignment() == Label::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-        painter.drawText(area, horizontal | Qt::AlignTop | Qt::TextWordWrap, label->Caption());
+        control->paint(painter);
     }
     const double dpr = m_scale.devicePixelRatio();
     markDirty(QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr).toAlignedRect());
@@ -376,7 +337,7 @@ void DrawingSurface::fillLogical(const QRect &logical, Colour colour)
                              .intersected(m_image.rect());
     for (int row = device.top(); row <= device.bottom(); ++row) {
         auto *line = reinterpret_cast<std::uint32_t *>(m_image.scanLine(row));
-        std::fill(line + device.left(), line + device.right() + 1, toPixel(colour));
+        std::fill(line + device.left(), line + device.right() + 1, ToPixel(colour));
     }
     markDirty(device);
 }
@@ -386,15 +347,14 @@ void DrawingSurface::markDirty(const QRect &device)
     if (device.isEmpty())
         return;
     m_dirty |= device;
-    if (!m_flushPosted)
-        postFlush();
+    if (!m_presentScheduled)
+        schedulePresent();
 }
 
-void DrawingSurface::postFlush()
+void DrawingSurface::schedulePresent()
 {
-    m_flushPosted = true;
-    surfacesToFlush().push_back(this);
-    QMetaObject::invokeMethod(this, &DrawingSurface::flush, Qt::QueuedConnection);
+    m_presentScheduled = true;
+    Presenter::schedule(this);
 }
 
 } // namespace forms

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "colour.h"
 #include "dotgrid.h"
-#include "numericrules.h"
+#include "presenter.h"
 #include "rasteriser.h"
 #include "scalemapping.h"
 
@@ -14,14 +15,15 @@
 
 namespace forms {
 
-class Control;
-class Label;
+class PlacedControl;
+class WindowlessControl;
 
 // A form's client area or a picture box: an image the widget owns and keeps, so
 // whatever is drawn stays until the program clears or paints over it. Dots, lines
-// and read-backs go through the surface's user units; windowless labels are
-// painted into the image and take the pointer over their own area.
-class DrawingSurface : public QWidget
+// and read-backs go through the surface's user units; windowless controls are
+// painted into the image and take the pointer over their own area. What is drawn
+// reaches the screen through the presenter.
+class DrawingSurface : public QWidget, private Presentable
 {
     Q_OBJECT
 
@@ -70,10 +72,10 @@ public:
     {
         const QPointF device = m_scale.toDevice(x, y);
         if (m_gaps) [[unlikely]]
-            m_raster.dot(device.x(), device.y(), m_fillPen, toPixel(colour), m_fillMask);
-        m_raster.dot(device.x(), device.y(), m_pen, toPixel(colour));
-        if (!m_flushPosted)
-            postFlush();
+            m_raster.dot(device.x(), device.y(), m_fillPen, ToPixel(colour), m_fillMask);
+        m_raster.dot(device.x(), device.y(), m_pen, ToPixel(colour));
+        if (!m_presentScheduled)
+            schedulePresent();
     }
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     // The colour of the pixel at the point; -1 outside the surface.
@@ -84,15 +86,19 @@ public:
     // shared: the rasteriser writes straight into its pixels.)
     QImage image() const { return m_image.copy(); }
 
-    // The windowless labels on the surface in reading order: column by column, each
+    // The windowless controls on the surface in reading order: column by column, each
     // from the top.
-    std::vector<const Label *> labels() const;
+    std::vector<const WindowlessControl *> windowlessControls() const;
 
-    // Hands what was drawn since the last call to the window system: soon, or (for
-    // repaintAll) at once.
-    void flush();
-    static void flushAll();
-    static void repaintAll();
+    // For the controls themselves: placed on the surface (which deletes them when it
+    // goes), or taken off it; windowless ones also announce themselves and their
+    // changes, so that the surface paints them and keeps the pointer off them.
+    void addControl(PlacedControl *control);
+    void removeControl(PlacedControl *control);
+    void addWindowless(const WindowlessControl *control);
+    void removeWindowless(const WindowlessControl *control);
+    // The control changed; it covered the old area before.
+    void windowlessChanged(const WindowlessControl *control, const QRect &oldArea);
 
 signals:
     void MouseMove(int button, int shift, float x, float y);
@@ -109,29 +115,18 @@ protected:
     void resizeImage();
 
 private:
-    static std::uint32_t toPixel(Colour colour)
-    {
-        const std::uint32_t red = colour & 0xFF;
-        const std::uint32_t green = (colour >> 8) & 0xFF;
-        const std::uint32_t blue = (colour >> 16) & 0xFF;
-        return 0xFF000000u | (red << 16) | (green << 8) | blue;
-    }
+    QWidget *presentingWidget() override { return this; }
+    QRect takeDrawnArea() override;
 
-    friend class Control;
-    friend class Label;
-    void addControl(Control *control);
-    void removeControl(Control *control);
-    void labelChanged(Label *label, const QRect &oldPixels);
-    void paintLabel(const Label *label);
-    void paintLabels();
+    void paintWindowless(const WindowlessControl *control);
+    void paintAllWindowless();
     void fillLogical(const QRect &logical, Colour colour);
     void markDirty(const QRect &device);
-    void postFlush();
-    void present(bool now);
+    void schedulePresent();
     void updatePen();
 
     // The surface whose own device pixel lies under the pointer, that pixel and the
-    // user point at its centre; no surface where a label or a control has the pointer.
+    // user point at its centre; no surface where a control has the pointer.
     struct PointerTarget
     {
         DrawingSurface *surface = nullptr;
@@ -156,12 +151,13 @@ private:
     int m_drawWidth = 1;
     DotShape m_pen;
     Rasteriser m_raster;
-    bool m_flushPosted = false;
+    bool m_presentScheduled = false;
     Colour m_backColor = RGB(255, 255, 255);
     QRect m_dirty;
     // Where the left button went down, as long as it is held.
     QPointer<DrawingSurface> m_pressedOn;
-    std::vector<Control *> m_controls;
+    std::vector<PlacedControl *> m_controls;
+    std::vector<const WindowlessControl *> m_windowless;
     std::vector<std::unique_ptr<KnownGaps>> m_knownGaps;
     // The holes of the grid being drawn, and the dot that fills them.
     const GridGaps *m_gaps = nullptr;

@@ -2,8 +2,10 @@
 
 #include "control.h"
 #include "doevents.h"
-#include "formregistry.h"
 #include "handlerscope.h"
+#include "loadedforms.h"
+#include "presenter.h"
+#include "surfaceaccessible.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,6 +53,7 @@ Form::Form(int innerWidthTwips, int innerHeightTwips) : DrawingSurface(nullptr)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    SurfaceAccessible::install();
     create();
     m_frame = expectedFrame(this);
     m_designedInner = QSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
@@ -60,7 +63,7 @@ Form::Form(int innerWidthTwips, int innerHeightTwips) : DrawingSurface(nullptr)
 
 Form::~Form()
 {
-    FormRegistry::formDestroyed(this);
+    LoadedForms::instance().forget(this);
 }
 
 float Form::Width() const
@@ -108,7 +111,7 @@ void Form::Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    FormRegistry::formLoaded(this);
+    LoadedForms::instance().add(this);
     const HandlerScope handler;
     Form_Load();
 }
@@ -180,7 +183,7 @@ void Form::Unload()
         return;
     m_loaded = false;
     hide();
-    FormRegistry::formUnloaded(this);
+    LoadedForms::instance().remove(this);
 }
 
 bool Form::DoEvents()
@@ -191,7 +194,7 @@ bool Form::DoEvents()
 
 void Form::Refresh()
 {
-    ShowProgress();
+    Presenter::presentFrame();
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -1,6 +1,5 @@
 #include "formregistry.h"
 
-#include "application.h"
 #include "handlerscope.h"
 
 #include <QCoreApplication>
@@ -10,67 +9,39 @@
 
 namespace forms {
 
-std::map<std::type_index, Form *> &FormRegistry::defaults()
+std::map<std::type_index, Form *> &FormRegistry::instanceByClass()
 {
     static std::map<std::type_index, Form *> forms;
     return forms;
 }
 
-std::vector<std::unique_ptr<Form>> &FormRegistry::owned()
+std::vector<std::unique_ptr<Form>> &FormRegistry::createdForms()
 {
     static std::vector<std::unique_ptr<Form>> forms;
     return forms;
 }
 
-std::vector<Form *> &FormRegistry::loaded()
+void FormRegistry::watchForms()
 {
-    static std::vector<Form *> forms;
-    return forms;
+    static const bool watching = [] {
+        QObject::connect(&LoadedForms::instance(), &LoadedForms::formUnloaded,
+                         &FormRegistry::forgetUnloadedInstances);
+        QObject::connect(&HandlerDepth::instance(), &HandlerDepth::outermostEnded, &FormRegistry::scheduleCollect);
+        return true;
+    }();
+    Q_UNUSED(watching);
 }
 
-void FormRegistry::formLoaded(Form *form)
+void FormRegistry::forgetUnloadedInstances()
 {
-    loaded().push_back(form);
-}
-
-void FormRegistry::formDestroyed(Form *form)
-{
-    forget(form);
-}
-
-void FormRegistry::forget(Form *form)
-{
-    auto &forms = loaded();
-    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
-    for (auto it = defaults().begin(); it != defaults().end(); ++it) {
-        if (it->second == form) {
-            defaults().erase(it);
-            break;
-        }
-    }
-}
-
-void FormRegistry::formUnloaded(Form *form)
-{
-    forget(form);
-    auto &forms = loaded();
+    // The next use of the class creates a new instance.
+    std::erase_if(instanceByClass(), [](const auto &entry) { return !entry.second->IsLoaded(); });
     scheduleCollect();
-    if (forms.empty()) {
-        s_programEnded = true;
-        // Only a forms program's own application ends; a test harness carries on.
-        if (qobject_cast<Application *>(QCoreApplication::instance()))
-            QCoreApplication::exit(0);
-    }
-}
-
-int FormRegistry::loadedCount()
-{
-    return static_cast<int>(loaded().size());
 }
 
 void FormRegistry::scheduleCollect()
 {
-    const auto &forms = owned();
+    const auto &forms = createdForms();
     const bool anyUnloaded = std::any_of(forms.begin(), forms.end(),
                                          [](const auto &form) { return !form->IsLoaded(); });
     if (anyUnloaded && QCoreApplication::instance())
@@ -81,7 +52,7 @@ void FormRegistry::collect()
 {
     if (HandlerScope::anyRunning())
         return;
-    auto &forms = owned();
+    auto &forms = createdForms();
     std::vector<std::unique_ptr<Form>> retired;
     for (auto &form : forms)
         if (!form->IsLoaded())
@@ -93,11 +64,10 @@ void FormRegistry::collect()
 void FormRegistry::destroyAll()
 {
     // Unloading may end the program; that is what is wanted here.
-    for (Form *form : std::vector<Form *>(loaded()))
+    for (Form *form : std::vector<Form *>(LoadedForms::instance().forms()))
         form->Unload();
-    loaded().clear();
-    defaults().clear();
-    owned().clear();
+    instanceByClass().clear();
+    createdForms().clear();
 }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "loadedforms.h"
 
 #include <map>
 #include <memory>
@@ -9,20 +10,21 @@
 
 namespace forms {
 
-// The program-wide instance of each form class, created and loaded on first use.
-// The program ends when no form is loaded. An unloaded form is kept, hidden, until
-// no handler is running, so that no handler ever runs on a destroyed form.
+// The program-wide instance of each form class, created and loaded on first use. An
+// unloaded form is kept, hidden, until no handler is running, so that no handler ever
+// runs on a destroyed form.
 class FormRegistry
 {
 public:
     template<class T>
     static T &instance()
     {
-        Form *&slot = defaults()[std::type_index(typeid(T))];
+        watchForms();
+        Form *&slot = instanceByClass()[std::type_index(typeid(T))];
         if (!slot) {
             auto form = std::make_unique<T>();
             slot = form.get();
-            owned().push_back(std::move(form));
+            createdForms().push_back(std::move(form));
         }
         T &form = static_cast<T &>(*slot);
         form.Load();
@@ -33,8 +35,8 @@ public:
     template<class T>
     static T *find()
     {
-        auto it = defaults().find(std::type_index(typeid(T)));
-        return it == defaults().end() ? nullptr : static_cast<T *>(it->second);
+        auto it = instanceByClass().find(std::type_index(typeid(T)));
+        return it == instanceByClass().end() ? nullptr : static_cast<T *>(it->second);
     }
 
     // Unloads the instance; nothing happens when it is not loaded.
@@ -45,10 +47,7 @@ public:
             form->Unload();
     }
 
-    static void formLoaded(Form *form);
-    static void formUnloaded(Form *form);
-    static void formDestroyed(Form *form);
-    static int loadedCount();
+    static int loadedCount() { return static_cast<int>(LoadedForms::instance().forms().size()); }
 
     // Deletes the unloaded forms once no handler is running.
     static void scheduleCollect();
@@ -57,16 +56,16 @@ public:
     static void destroyAll();
 
     // Whether the last form was unloaded, which ends the program.
-    static bool programEnded() { return s_programEnded; }
-    static void resetProgramEnded() { s_programEnded = false; }
+    static bool programEnded() { return LoadedForms::instance().programEnded(); }
+    static void resetProgramEnded() { LoadedForms::instance().resetProgramEnded(); }
 
 private:
-    static void forget(Form *form);
-    static std::map<std::type_index, Form *> &defaults();
-    static std::vector<std::unique_ptr<Form>> &owned();
-    static std::vector<Form *> &loaded();
-
-    static inline bool s_programEnded = false;
+    // Listens for unloaded forms and for the end of the outermost handler; once.
+    static void watchForms();
+    static void forgetUnloadedInstances();
+    static std::map<std::type_index, Form *> &instanceByClass();
+    // The forms the registry created, and deletes once they are unloaded.
+    static std::vector<std::unique_ptr<Form>> &createdForms();
 };
 
 } // namespace forms

@@ -1,7 +1,5 @@
 #include "handlerscope.h"
 
-#include "formregistry.h"
-
 namespace forms {
 
 HandlerScope::HandlerScope()
@@ -12,7 +10,13 @@ HandlerScope::HandlerScope()
 HandlerScope::~HandlerScope()
 {
     if (--s_depth == 0)
-        FormRegistry::scheduleCollect();
+        emit HandlerDepth::instance().outermostEnded();
+}
+
+HandlerDepth &HandlerDepth::instance()
+{
+    static HandlerDepth depth;
+    return depth;
 }
 
 } // namespace forms

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QObject>
+
 namespace forms {
 
 // Marks a program handler (or a yield inside one) as running. While any is on the
-// stack no form may be destroyed: an unloaded form is only hidden, and deleted once
-// the outermost scope has ended.
+// stack no form may be destroyed; this unit only counts them and reports when the
+// outermost has ended, and whoever keeps unloaded forms waits for that.
 class HandlerScope
 {
 public:
@@ -17,6 +19,21 @@ public:
 
 private:
     static inline int s_depth = 0;
+};
+
+// Where the end of the outermost handler is reported.
+class HandlerDepth final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static HandlerDepth &instance();
+
+signals:
+    void outermostEnded();
+
+private:
+    HandlerDepth() = default;
 };
 
 } // namespace forms

@@ -3,10 +3,18 @@
 #include "drawingsurface.h"
 #include "fonts.h"
 
+#include <QPainter>
+
 namespace forms {
 
 Label::Label(DrawingSurface *container) : Control(container), m_font(container->font())
 {
+    container->addWindowless(this);
+}
+
+Label::~Label()
+{
+    container()->removeWindowless(this);
 }
 
 void Label::setCaption(const QString &caption)
@@ -20,7 +28,7 @@ void Label::setVisible(bool visible)
     if (m_visible == visible)
         return;
     m_visible = visible;
-    container()->labelChanged(this, pixelRect());
+    container()->windowlessChanged(this, pixelRect());
 }
 
 void Label::setBackColor(Colour colour)
@@ -52,14 +60,24 @@ QFont Label::paintedFont() const
     return FittedFont(m_font, m_caption, pixelRect().size(), TextFlow::WordWrap);
 }
 
+void Label::paint(QPainter &painter) const
+{
+    const QRect area = pixelRect();
+    painter.fillRect(area, QColor::fromRgb(ToPixel(m_backColor)));
+    painter.setFont(paintedFont());
+    painter.setPen(QColor::fromRgb(ToPixel(m_foreColor)));
+    const int horizontal = m_alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(area, horizontal | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+}
+
 void Label::geometryChanged(const QRect &oldPixels)
 {
-    container()->labelChanged(this, oldPixels);
+    container()->windowlessChanged(this, oldPixels);
 }
 
 void Label::changed()
 {
-    container()->labelChanged(this, pixelRect());
+    container()->windowlessChanged(this, pixelRect());
 }
 
 } // namespace forms

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "colour.h"
 #include "control.h"
-#include "numericrules.h"
+#include "windowlesscontrol.h"
 
 #include <QFont>
 #include <QString>
@@ -11,16 +12,17 @@ namespace forms {
 // A windowless label: painted into its container's picture whenever the container
 // is cleared and whenever the label changes, so later drawing covers it; yet it keeps
 // the pointer over its area. Text wraps at word boundaries from the top.
-class Label final : public Control
+class Label final : public Control, public WindowlessControl
 {
 public:
     enum class Alignment { Left, Centre };
 
     explicit Label(DrawingSurface *container);
+    ~Label() override;
 
-    QString Caption() const { return m_caption; }
+    QString Caption() const override { return m_caption; }
     void setCaption(const QString &caption);
-    bool Visible() const { return m_visible; }
+    bool Visible() const override { return m_visible; }
     void setVisible(bool visible);
     Colour BackColor() const { return m_backColor; }
     void setBackColor(Colour colour);
@@ -34,6 +36,9 @@ public:
     // The font the caption is painted in: the label's own, shrunk where the caption
     // would not fit otherwise.
     QFont paintedFont() const;
+
+    QRect hitRect() const override { return pixelRect(); }
+    void paint(QPainter &painter) const override;
 
 protected:
     void geometryChanged(const QRect &oldPixels) override;

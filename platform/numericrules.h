@@ -7,14 +7,6 @@
 // The arithmetic and text rules the drawings rely on. Plain functions, no widgets.
 namespace forms {
 
-using Colour = std::int32_t;
-
-// Packs a colour as red + 256 x green + 65536 x blue.
-constexpr Colour RGB(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
 // Rounds to the nearest whole number, halves to the even neighbour.
 inline double roundHalfEven(double value)
 {

@@ -1,11 +1,14 @@
 #include "picturebox.h"
 
+#include "surfaceaccessible.h"
+
 #include <QApplication>
 
 namespace forms {
 
 PictureBox::PictureBox(DrawingSurface *container) : DrawingSurface(container), Control(container)
 {
+    SurfaceAccessible::install();
     const QColor face = QApplication::palette().color(QPalette::Button);
     setBackColor(RGB(face.red(), face.green(), face.blue()));
 }

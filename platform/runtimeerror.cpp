@@ -1,8 +1,5 @@
 #include "runtimeerror.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,11 +11,22 @@ RuntimeErrorHandler &installedHandler()
     static RuntimeErrorHandler handler;
     return handler;
 }
+
+RuntimeErrorHandler &installedDisplay()
+{
+    static RuntimeErrorHandler display;
+    return display;
+}
 } // namespace
 
 void SetRuntimeErrorHandler(RuntimeErrorHandler handler)
 {
     installedHandler() = std::move(handler);
+}
+
+void SetRuntimeErrorDisplay(RuntimeErrorHandler display)
+{
+    installedDisplay() = std::move(display);
 }
 
 void RaiseRuntimeError(const QString &message)
@@ -27,9 +35,8 @@ void RaiseRuntimeError(const QString &message)
         installedHandler()(message);
     std::fprintf(stderr, "Laufzeitfehler: %s\n", qPrintable(message));
     std::fflush(stderr);
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
-                              QStringLiteral("Laufzeitfehler:\n\n%1").arg(message));
+    if (installedDisplay())
+        installedDisplay()(message);
     std::_Exit(EXIT_FAILURE);
 }
 

@@ -6,11 +6,14 @@
 
 namespace forms {
 
-// A runtime error ends the program after showing the platform's error message;
-// no handler catches it. Tests may install their own reaction, which must not return.
+// A runtime error ends the program after showing its message; no handler catches
+// it. Tests may install their own reaction, which must not return. This unit knows
+// no windows: how the message is shown is installed by whoever has them.
 [[noreturn]] void RaiseRuntimeError(const QString &message);
 
 using RuntimeErrorHandler = std::function<void(const QString &message)>;
 void SetRuntimeErrorHandler(RuntimeErrorHandler handler);
+// Shows the message to the user before the program ends; it returns.
+void SetRuntimeErrorDisplay(RuntimeErrorHandler display);
 
 } // namespace forms

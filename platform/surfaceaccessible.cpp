@@ -1,7 +1,7 @@
 #include "surfaceaccessible.h"
 
 #include "drawingsurface.h"
-#include "label.h"
+#include "windowlesscontrol.h"
 
 #include <QPointer>
 
@@ -11,17 +11,17 @@ namespace forms {
 
 namespace {
 
-// A windowless label as static text; its place is the label's on the surface.
+// A windowless control as static text; its place is the control's on the surface.
 class LabelAccessible final : public QAccessibleInterface
 {
 public:
-    LabelAccessible(DrawingSurface *surface, const Label *label) : m_surface(surface), m_label(label) {}
+    LabelAccessible(DrawingSurface *surface, const WindowlessControl *label) : m_surface(surface), m_label(label) {}
 
     bool isValid() const override
     {
         if (!m_surface)
             return false;
-        const std::vector<const Label *> labels = m_surface->labels();
+        const std::vector<const WindowlessControl *> labels = m_surface->windowlessControls();
         return std::find(labels.begin(), labels.end(), m_label) != labels.end();
     }
     QObject *object() const override { return nullptr; }
@@ -40,7 +40,7 @@ public:
     {
         if (!isValid())
             return {};
-        const QRect area = m_label->pixelRect();
+        const QRect area = m_label->hitRect();
         return QRect(m_surface->mapToGlobal(area.topLeft()), area.size());
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -54,7 +54,7 @@ public:
 
 private:
     QPointer<DrawingSurface> m_surface;
-    const Label *m_label;
+    const WindowlessControl *m_label;
 };
 
 QAccessibleInterface *surfaceFactory(const QString &className, QObject *object)
@@ -91,7 +91,7 @@ DrawingSurface *SurfaceAccessible::surface() const
     return static_cast<DrawingSurface *>(widget());
 }
 
-QAccessibleInterface *SurfaceAccessible::labelInterface(const Label *label) const
+QAccessibleInterface *SurfaceAccessible::labelInterface(const WindowlessControl *label) const
 {
     auto found = m_labelIds.find(label);
     if (found == m_labelIds.end())
@@ -103,7 +103,7 @@ QAccessibleInterface *SurfaceAccessible::labelInterface(const Label *label) cons
 
 int SurfaceAccessible::childCount() const
 {
-    return QAccessibleWidget::childCount() + static_cast<int>(surface()->labels().size());
+    return QAccessibleWidget::childCount() + static_cast<int>(surface()->windowlessControls().size());
 }
 
 QAccessibleInterface *SurfaceAccessible::child(int index) const
@@ -111,7 +111,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
     const int widgets = QAccessibleWidget::childCount();
     if (index < widgets)
         return QAccessibleWidget::child(index);
-    const std::vector<const Label *> labels = surface()->labels();
+    const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
     const auto labelIndex = static_cast<std::size_t>(index - widgets);
     return labelIndex < labels.size() ? labelInterface(labels[labelIndex]) : nullptr;
 }
@@ -119,7 +119,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
 int SurfaceAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (child && child->role() == QAccessible::StaticText && !child->object()) {
-        const std::vector<const Label *> labels = surface()->labels();
+        const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
         for (std::size_t i = 0; i < labels.size(); ++i)
             if (labelInterface(labels[i]) == child)
                 return QAccessibleWidget::childCount() + static_cast<int>(i);
@@ -132,7 +132,7 @@ QAccessibleInterface *SurfaceAccessible::childAt(int x, int y) const
 {
     if (QAccessibleInterface *control = QAccessibleWidget::childAt(x, y))
         return control;
-    for (const Label *label : surface()->labels())
+    for (const WindowlessControl *label : surface()->windowlessControls())
         if (QAccessibleInterface *text = labelInterface(label); text->rect().contains(x, y) && label->Visible())
             return text;
     return nullptr;

@@ -7,7 +7,7 @@
 namespace forms {
 
 class DrawingSurface;
-class Label;
+class WindowlessControl;
 
 // What assistive tools are told of a drawing surface: a picture (or, for a form, a
 // window) that its program names and describes, holding its child controls and, as
@@ -29,11 +29,11 @@ public:
 
 private:
     DrawingSurface *surface() const;
-    QAccessibleInterface *labelInterface(const Label *label) const;
+    QAccessibleInterface *labelInterface(const WindowlessControl *label) const;
 
     // Interfaces of the labels, made on first request and owned by Qt's cache until
     // this one goes.
-    mutable std::map<const Label *, QAccessible::Id> m_labelIds;
+    mutable std::map<const WindowlessControl *, QAccessible::Id> m_labelIds;
 };
 
 } // namespace forms

@@ -24,7 +24,7 @@ void TextBox::setText(const QString &text)
 void TextBox::setBackColor(Colour colour)
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    colours.setColor(QPalette::Base, QColor(Red(colour), Green(colour), Blue(colour)));
     setPalette(colours);
 }
 

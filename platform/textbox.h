@@ -1,7 +1,7 @@
 #pragma once
 
 #include "control.h"
-#include "numericrules.h"
+#include "colour.h"
 
 #include <QLineEdit>
 

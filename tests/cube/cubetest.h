@@ -16,17 +16,8 @@
 // real pointer input waited for.
 namespace cubetest {
 
-struct Rgb
-{
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
-inline Rgb split(forms::Colour colour)
-{
-    return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
-}
+using Rgb = forms::ColourComponents;
+using forms::Components;
 
 inline QString describe(Rgb colour)
 {
@@ -68,7 +59,7 @@ inline QPoint solidPixel(const forms::DrawingSurface *surface, QPointF near, con
 {
     const auto passes = [surface](QPoint pixel, const std::function<bool(Rgb)> &test) {
         const forms::Colour colour = colourAt(surface, pixel);
-        return colour >= 0 && test(split(colour));
+        return colour >= 0 && test(Components(colour));
     };
     const auto solid = [&](QPoint pixel) {
         for (int dy = -1; dy <= 1; ++dy)

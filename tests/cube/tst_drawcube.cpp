@@ -70,7 +70,7 @@ private slots:
         form->DrawCube();
         const float x = 200 + 1.5f * red - 0.5f * green;
         const float y = 1.5f * blue + 0.5f * green;
-        const Rgb read = cubetest::split(form->Picture1->Point(x, y));
+        const Rgb read = cubetest::Components(form->Picture1->Point(x, y));
         // The face's own component is exact.
         QCOMPARE(read.red == 0, red == 0);
         QCOMPARE(read.green == 0, green == 0);
@@ -84,7 +84,7 @@ private slots:
         // A pixel row across the front face at blue 128, clear of the edge lines.
         const QPoint first = formstest::pixelOf(form->Picture1, 204, 192);
         const QPoint last = formstest::pixelOf(form->Picture1, 578.5f, 192);
-        const int blue = cubetest::split(cubetest::colourAt(form->Picture1, first)).blue;
+        const int blue = cubetest::Components(cubetest::colourAt(form->Picture1, first)).blue;
         // Dots more than three device pixels across are round: past their corners the
         // next row's dots of the same red show, a blue one higher or lower.
         const int blueSlack = squareDots(form->Picture1, 2) ? 0 : 1;
@@ -93,7 +93,7 @@ private slots:
         int odd = 0;
         QSet<int> seen;
         for (QPoint pixel = first; pixel.x() <= last.x(); pixel.rx()++) {
-            const Rgb read = cubetest::split(cubetest::colourAt(form->Picture1, pixel));
+            const Rgb read = cubetest::Components(cubetest::colourAt(form->Picture1, pixel));
             QCOMPARE(read.green, 0);
             QVERIFY2(std::abs(read.blue - blue) <= blueSlack, qPrintable(cubetest::describe(read)));
             QVERIFY2(read.red >= previous, qPrintable(cubetest::describe(read)));
@@ -134,7 +134,7 @@ private slots:
                 // Inside, clear of the edge lines round the face; the background is light grey.
                 if (a < 4 || a > 251 || b < 4 || b > 251)
                     continue;
-                holes += (cube.pixel(x, y) & 0xFFFFFF) == 0xC0C0C0;
+                holes += forms::FromPixel(cube.pixel(x, y)) == forms::RGB(192, 192, 192);
             }
         }
         QCOMPARE(holes, 0);
@@ -178,7 +178,7 @@ private slots:
         QFETCH(QPointF, at);
         form->DrawCube();
         // They lie behind the front face, which shows there.
-        const Rgb read = cubetest::split(form->Picture1->Point(at.x(), at.y()));
+        const Rgb read = cubetest::Components(form->Picture1->Point(at.x(), at.y()));
         const Rgb front{int((at.x() - 200) / 1.5), 0, int(at.y() / 1.5)};
         QCOMPARE(read.green, 0);
         QVERIFY2(cubetest::within(read, front, DotSlack), qPrintable(cubetest::describe(read)));

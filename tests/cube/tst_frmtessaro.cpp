@@ -42,9 +42,9 @@ forms::Control *controlNamed(frmTessaro &form, const QString &name)
 // The middle of each face shows the face's own component.
 bool cubeIsDrawn(const frmTessaro &form)
 {
-    return cubetest::split(form.Picture1->Point(391.25f, 191.25f)).green == 0
-           && cubetest::split(form.Picture1->Point(136.25f, 255)).red == 0
-           && cubetest::split(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
+    return cubetest::Components(form.Picture1->Point(391.25f, 191.25f)).green == 0
+           && cubetest::Components(form.Picture1->Point(136.25f, 255)).red == 0
+           && cubetest::Components(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
 }
 
 } // namespace
@@ -294,8 +294,7 @@ private slots:
         const auto shown = [](forms::DrawingSurface *surface, QPoint pixel) {
             const QPointF user = cubetest::centreOf(surface, pixel);
             const QPoint device = formstest::devicePixelOf(surface, float(user.x()), float(user.y()));
-            const QRgb rgb = surface->grab().toImage().pixel(device);
-            return formstest::describe(RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+            return formstest::describe(forms::FromPixel(surface->grab().toImage().pixel(device)));
         };
         QCOMPARE(shown(form->Picture1, face), formstest::describe(faceColour));
         QCOMPARE(shown(form->Picture2, section), formstest::describe(sectionColour));

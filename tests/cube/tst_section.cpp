@@ -68,7 +68,7 @@ private slots:
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         const QPoint pixel = cubetest::solidPixel(form->Picture1, aim, onFace(Face(face)));
         QVERIFY(pixel.x() >= 0);
-        const Rgb pointed = cubetest::split(cubetest::colourAt(form->Picture1, pixel));
+        const Rgb pointed = cubetest::Components(cubetest::colourAt(form->Picture1, pixel));
         const QPointF at = cubetest::centreOf(form->Picture1, pixel);
 
         QVERIFY(cubetest::clickAt(form->Picture1, at));
@@ -172,7 +172,7 @@ private slots:
         const QPoint tapped = cubetest::solidPixel(form->Picture1, QPointF(344, 96), onFace(Front));
         QVERIFY(tapped.x() >= 0);
         const QPointF at = formstest::touchedPoint(form->Picture1, tapped);
-        const int plane = cubetest::split(form->Picture1->Point(at.x(), at.y())).blue;
+        const int plane = cubetest::Components(form->Picture1->Point(at.x(), at.y())).blue;
         auto finger = QTest::touchEvent(form, formstest::touchScreen(), false);
         if (touch) {
             finger.press(0, tapped, form->Picture1).commit();
@@ -185,7 +185,7 @@ private slots:
         for (const QPointF user : {Clear, QPointF(200, 40), QPointF(240, 160)}) {
             const QPoint logical = formstest::pixelOf(form->Picture2, user.x(), user.y());
             const QPointF under = formstest::touchedPoint(form->Picture2, logical);
-            const Rgb shown = cubetest::split(form->Picture2->Point(under.x(), under.y()));
+            const Rgb shown = cubetest::Components(form->Picture2->Point(under.x(), under.y()));
             (user == Clear ? finger.press(0, logical, form->Picture2) : finger.move(0, logical, form->Picture2))
                 .commit();
             QTRY_COMPARE(form->Picture5->BackColor(), RGB(0, shown.green, 0));
@@ -258,7 +258,7 @@ private slots:
 
         QVERIFY(cubetest::pointAt(form->Picture1, place));
 
-        const Rgb expected = cubetest::split(colour);
+        const Rgb expected = cubetest::Components(colour);
         QCOMPARE(form->pointerColour, colour);
         QCOMPARE(form->hexText, hexText);
         QCOMPARE(form->blueHex + form->greenHex + form->redHex, hexText);
@@ -294,7 +294,7 @@ private slots:
         const QPointF centre =
             formstest::centreOf(form->Picture2, formstest::devicePixelOf(form->Picture2, at.x(), at.y()));
         const Colour colour = form->Picture2->Point(centre.x(), centre.y());
-        const Rgb shown = cubetest::split(colour);
+        const Rgb shown = cubetest::Components(colour);
         const Colour plane = RGB(shown.red, shown.green, 128);
         QCOMPARE(formstest::describe(colour), formstest::describe(painted >= 0 ? painted : plane));
 
@@ -391,7 +391,7 @@ private:
         points << cubetest::centreOf(section, form->Label9->pixelRect().center());
 
         for (const QPointF at : points) {
-            const Rgb read = cubetest::split(section->Point(at.x(), at.y()));
+            const Rgb read = cubetest::Components(section->Point(at.x(), at.y()));
             const int x = qRound(at.x());
             const int y = qRound(at.y());
             const Rgb expected = face == Front  ? Rgb{x, y, plane}
@@ -411,8 +411,11 @@ private:
         int holes = 0;
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x) {
-                const QRgb pixel = shown.pixel(x, y);
-                holes += (face == Front ? qBlue(pixel) : face == Left ? qGreen(pixel) : qRed(pixel)) != plane;
+                const forms::Colour pixel = forms::FromPixel(shown.pixel(x, y));
+                holes += (face == Front   ? forms::Blue(pixel)
+                          : face == Left ? forms::Green(pixel)
+                                         : forms::Red(pixel))
+                         != plane;
             }
         }
         QCOMPARE(holes, 0);
@@ -423,7 +426,7 @@ private:
     {
         const std::array<forms::PictureBox *, 4> squares{form->Picture4, form->Picture5, form->Picture6,
                                                          form->Picture3};
-        const Rgb mixed = cubetest::split(expected[3]);
+        const Rgb mixed = cubetest::Components(expected[3]);
         const QStringList names{QStringLiteral("Rotanteil %1").arg(mixed.red),
                                 QStringLiteral("Grünanteil %1").arg(mixed.green),
                                 QStringLiteral("Blauanteil %1").arg(mixed.blue),

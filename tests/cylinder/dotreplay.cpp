@@ -1,5 +1,6 @@
 #include "dotreplay.h"
 
+#include "colour.h"
 #include "colourrules.h"
 #include "formstest.h"
 #include "numericrules.h"
@@ -12,17 +13,6 @@ namespace {
 
 // Nothing painted here; dot numbers stay far below it.
 constexpr forms::Colour NoDot = forms::RGB(255, 255, 255);
-
-std::uint32_t toPixel(forms::Colour colour)
-{
-    return 0xFF000000u | (static_cast<std::uint32_t>(colour & 0xFF) << 16) | (colour & 0xFF00)
-           | ((colour >> 16) & 0xFF);
-}
-
-forms::Colour fromPixel(std::uint32_t pixel)
-{
-    return forms::RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
 
 std::vector<Dot> rings(float from, float downTo, float step,
                        const std::function<forms::Colour(float radius, int pointIndex)> &colour)
@@ -135,9 +125,9 @@ QImage DotReplay::paintedOver(const QImage &before) const
         const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
         auto *line = reinterpret_cast<std::uint32_t *>(result.scanLine(y));
         for (int x = 0; x < owners.width(); ++x) {
-            const forms::Colour dot = fromPixel(owner[x]);
+            const forms::Colour dot = forms::FromPixel(owner[x]);
             if (dot != NoDot)
-                line[x] = toPixel(m_colours.at(dot));
+                line[x] = forms::ToPixel(m_colours.at(dot));
         }
     }
     return result;
@@ -150,7 +140,7 @@ std::vector<QPoint> DotReplay::pixelsOf(int index) const
     for (int y = 0; y < owners.height(); ++y) {
         const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
         for (int x = 0; x < owners.width(); ++x)
-            if (fromPixel(owner[x]) == index)
+            if (forms::FromPixel(owner[x]) == index)
                 pixels.emplace_back(x, y);
     }
     return pixels;
@@ -165,7 +155,7 @@ forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel)
 QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour)
 {
     QImage image(window.image().size(), QImage::Format_RGB32);
-    image.fill(toPixel(colour));
+    image.fill(forms::ToPixel(colour));
     return image;
 }
 
@@ -181,13 +171,14 @@ QString imageDifference(const QImage &actual, const QImage &expected)
         const auto *lineA = reinterpret_cast<const std::uint32_t *>(a.constScanLine(y));
         const auto *lineE = reinterpret_cast<const std::uint32_t *>(e.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            if ((lineA[x] & 0xFFFFFF) == (lineE[x] & 0xFFFFFF))
+            if (forms::FromPixel(lineA[x]) == forms::FromPixel(lineE[x]))
                 continue;
             if (differing++ == 0)
                 first = QStringLiteral("pixel (%1, %2) is %3 instead of %4")
                             .arg(x)
                             .arg(y)
-                            .arg(formstest::describe(fromPixel(lineA[x])), formstest::describe(fromPixel(lineE[x])));
+                            .arg(formstest::describe(forms::FromPixel(lineA[x])),
+                                 formstest::describe(forms::FromPixel(lineE[x])));
         }
     }
     return differing ? QStringLiteral("%1 pixels differ; %2").arg(differing).arg(first) : QString();

@@ -1,5 +1,6 @@
 #include "colourrules.h"
 
+#include "colour.h"
 #include "numericrules.h"
 
 #include <QTest>
@@ -12,13 +13,7 @@ using colourrules::SinglePi;
 
 namespace {
 
-struct Rgb
-{
-    int red;
-    int green;
-    int blue;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
+using Rgb = forms::ColourComponents;
 
 char *toString(const Rgb &rgb)
 {

@@ -137,8 +137,9 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
     const QImage &image = form.image();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            QVERIFY2(qRed(image.pixel(x, y)) < 255 && qGreen(image.pixel(x, y)) < 255
-                         && qBlue(image.pixel(x, y)) < 255,
+            QVERIFY2(forms::Red(forms::FromPixel(image.pixel(x, y))) < 255
+                         && forms::Green(forms::FromPixel(image.pixel(x, y))) < 255
+                         && forms::Blue(forms::FromPixel(image.pixel(x, y))) < 255,
                      qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
 }
 
@@ -302,7 +303,7 @@ void tst_RundaliFigures::saturationDiscInnermostRing()
     for (int dot = replay.size() - 500; dot < replay.size(); ++dot) {
         for (const QPoint &pixel : replay.pixelsOf(dot)) {
             const forms::Colour colour = pointAt(form, pixel);
-            for (const int component : {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF})
+            for (const int component : {forms::Red(colour), forms::Green(colour), forms::Blue(colour)})
                 QVERIFY2(component == 254 || component == 255, qPrintable(formstest::describe(colour)));
             ++pixelsRead;
         }
@@ -443,7 +444,8 @@ void tst_RundaliFigures::readoutFollowsThePointer()
     const auto shows = [&form](QPointF at) {
         const forms::Colour c = form.Point(at.x(), at.y());
         return QStringList{form.Text1->Text(), form.Text2->Text(), form.Text3->Text()}
-               == QStringList{QString::number(c & 0xFF), QString::number((c >> 8) & 0xFF), QString::number(c >> 16)};
+               == QStringList{QString::number(forms::Red(c)), QString::number(forms::Green(c)),
+                              QString::number(forms::Blue(c))};
     };
     auto touch = QTest::touchEvent(&form, formstest::touchScreen(), false);
     for (int step = -6; step <= 7; ++step) {

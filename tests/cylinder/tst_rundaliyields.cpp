@@ -263,8 +263,8 @@ void tst_RundaliYields::haltAndResume()
 
     // The readout answers the pointer while the figure waits.
     QVERIFY(pointed != Background && pointed != -1);
-    QCOMPARE(readout, (QStringList{QString::number(pointed & 0xFF), QString::number((pointed >> 8) & 0xFF),
-                                   QString::number((pointed >> 16) & 0xFF)}));
+    QCOMPARE(readout, (QStringList{QString::number(forms::Red(pointed)), QString::number(forms::Green(pointed)),
+                                   QString::number(forms::Blue(pointed))}));
 
     QCOMPARE(imageDifference(form.image(), wholeFigure(form, figure)), QString());
     QCOMPARE(form.haltFlag, 0);

@@ -10,6 +10,7 @@
 #include <cmath>
 
 using forms::Colour;
+using forms::FromPixel;
 using forms::RGB;
 
 namespace {
@@ -19,14 +20,9 @@ constexpr Colour Ink = RGB(255, 0, 128);
 constexpr Colour LabelYellow = RGB(255, 255, 192);
 
 // The colour of a logical pixel (its top left device pixel).
-QRgb pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
+Colour pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
 {
-    return surface.image().pixel(pixel * surface.mapping().devicePixelRatio()) & 0xFFFFFF;
-}
-
-QRgb asPixel(Colour colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF) & 0xFFFFFF;
+    return FromPixel(surface.image().pixel(pixel * surface.mapping().devicePixelRatio()));
 }
 
 } // namespace
@@ -80,7 +76,7 @@ private slots:
             picture->PSet(x, y, colour);
             QCOMPARE(formstest::describe(picture->Point(x, y)), formstest::describe(colour));
             const QPointF device = picture->mapping().toDevice(x, y);
-            QCOMPARE(picture->image().pixel(int(device.x()), int(device.y())) & 0xFFFFFF, asPixel(colour));
+            QCOMPARE(FromPixel(picture->image().pixel(int(device.x()), int(device.y()))), colour);
         }
         QCOMPARE(picture->Point(left - width, top), -1);
         QCOMPARE(picture->Point(left, top + 2 * height), -1);
@@ -117,9 +113,9 @@ private slots:
         int inked = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
-                QVERIFY(pixel == asPixel(Ink) || pixel == asPixel(Grey));
-                inked += pixel == asPixel(Ink);
+                const Colour pixel = FromPixel(image.pixel(x, y));
+                QVERIFY(pixel == Ink || pixel == Grey);
+                inked += pixel == Ink;
             }
         int expected = 0;
         const forms::DotShape shape(int(std::lround(10 * picture->mapping().devicePixelRatio())));
@@ -132,25 +128,25 @@ private slots:
     {
         forms::Label *label = addLabel();
         const QPoint inside = label->pixelRect().center();
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
 
         picture->setDrawWidth(6);
         const QPointF user = picture->mapping().fromLogical(QPointF(inside) + QPointF(0.5, 0.5));
         picture->PSet(float(user.x()), float(user.y()), Ink);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(Ink));
-        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), Ink);
+        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), LabelYellow);
 
         picture->Cls();
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
         picture->PSet(float(user.x()), float(user.y()), Ink);
         picture->setBackColor(RGB(0, 0, 0));
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
-        QCOMPARE(pixelAt(*picture, QPoint(1, 1)), asPixel(RGB(0, 0, 0)));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
+        QCOMPARE(pixelAt(*picture, QPoint(1, 1)), RGB(0, 0, 0));
 
         label->setVisible(false);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(RGB(0, 0, 0)));
+        QCOMPARE(pixelAt(*picture, inside), RGB(0, 0, 0));
         label->setVisible(true);
-        QCOMPARE(pixelAt(*picture, inside), asPixel(LabelYellow));
+        QCOMPARE(pixelAt(*picture, inside), LabelYellow);
     }
 
     void labelsTakeThePointer()
@@ -169,6 +165,44 @@ private slots:
         QTest::mouseClick(picture, Qt::LeftButton, {}, beside);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(moves.count(), 1);
+    }
+
+    void hiddenLabelsLeaveThePointerToTheSurface()
+    {
+        forms::Label *label = addLabel();
+        label->setVisible(false);
+        QSignalSpy moves(picture, &forms::DrawingSurface::MouseMove);
+        QSignalSpy clicks(picture, &forms::DrawingSurface::Click);
+        QTest::mouseMove(picture, label->pixelRect().center());
+        QTest::mouseClick(picture, Qt::LeftButton, {}, label->pixelRect().center());
+        QTRY_COMPARE(moves.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void captionsArePaintedWhereTheyAreAligned()
+    {
+        forms::Label *label = addLabel();
+        label->Move(10 * 15, 40 * 15, 180 * 15, 30 * 15);
+        label->setCaption(QStringLiteral("xx"));
+        const QRect area = label->pixelRect();
+        // The middle of the caption's painted pixels, in logical pixels.
+        const auto inkMiddle = [this, area] {
+            const double dpr = picture->mapping().devicePixelRatio();
+            const QImage image = picture->image();
+            double sum = 0;
+            int count = 0;
+            for (int y = int(area.top() * dpr); y < int((area.bottom() + 1) * dpr); ++y)
+                for (int x = int(area.left() * dpr); x < int((area.right() + 1) * dpr); ++x)
+                    if (FromPixel(image.pixel(x, y)) != LabelYellow) {
+                        sum += (x + 0.5) / dpr;
+                        ++count;
+                    }
+            return count ? sum / count : -1.0;
+        };
+        label->setAlignment(forms::Label::Alignment::Left);
+        QVERIFY2(inkMiddle() < area.left() + area.width() / 4.0, qPrintable(QString::number(inkMiddle())));
+        label->setAlignment(forms::Label::Alignment::Centre);
+        QVERIFY2(qAbs(inkMiddle() - (area.left() + area.width() / 2.0)) < 3, qPrintable(QString::number(inkMiddle())));
     }
 
     void formGetsNoMovesOverItsControls()
@@ -206,9 +240,9 @@ private slots:
         form->repaint();
         const QPoint pixel = formstest::devicePixelOf(picture, 1500, 1500);
         const QPoint corner = formstest::devicePixelOf(form, float(picture->Left()), float(picture->Top()));
-        QCOMPARE(picture->grab().toImage().pixel(pixel) & 0xFFFFFF, asPixel(Ink));
+        QCOMPARE(FromPixel(picture->grab().toImage().pixel(pixel)), Ink);
         QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), picture->image());
-        QCOMPARE(form->grab().toImage().pixel(corner + pixel) & 0xFFFFFF, asPixel(Ink));
+        QCOMPARE(FromPixel(form->grab().toImage().pixel(corner + pixel)), Ink);
     }
 
     void solidGridFillsOnlyItsHoles_data()
@@ -249,15 +283,15 @@ private slots:
         const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
         for (int y = 0; y < solid.height(); ++y) {
             for (int x = 0; x < solid.width(); ++x) {
-                const QRgb shown = solid.pixel(x, y) & 0xFFFFFF;
+                const Colour shown = FromPixel(solid.pixel(x, y));
                 // What the designed dots paint stays; inside the grid nothing else shows.
-                if ((designed.pixel(x, y) & 0xFFFFFF) != asPixel(Grey))
-                    QCOMPARE(shown, designed.pixel(x, y) & 0xFFFFFF);
+                if (FromPixel(designed.pixel(x, y)) != Grey)
+                    QCOMPARE(shown, FromPixel(designed.pixel(x, y)));
                 const QPointF d = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - QPointF(20, 20);
                 const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
                 const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
                 if (a >= 0 && a <= 39 && b >= 0 && b <= 39)
-                    QVERIFY2(shown != asPixel(Grey), qPrintable(QStringLiteral("hole at %1, %2").arg(x).arg(y)));
+                    QVERIFY2(shown != Grey, qPrintable(QStringLiteral("hole at %1, %2").arg(x).arg(y)));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "formstest.h"
 #include "label.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -179,6 +180,40 @@ private slots:
         QTRY_VERIFY(form.isNull());
     }
 
+    void anUnloadedFormOutlivesEveryYieldOfItsHandler()
+    {
+        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        auto &other = forms::FormRegistry::instance<OtherForm>();
+        other.Show();
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        bool keptThroughTheYields = false;
+        connect(&other, &forms::DrawingSurface::Click, &other, [&] {
+            form->Unload();
+            for (int yields = 0; yields < 3; ++yields)
+                other.DoEvents();
+            keptThroughTheYields = !form.isNull();
+            if (form)
+                form->PSet(1, 1, 0);
+        });
+        formstest::clickAt(&other, other.ScaleWidth() / 2, other.ScaleHeight() / 2);
+        QVERIFY(keptThroughTheYields);
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void yieldHandlesInputQueuedByTheWindowSystem()
+    {
+        auto &form = forms::FormRegistry::instance<OtherForm>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSignalSpy moves(&form, &forms::DrawingSurface::MouseMove);
+        // The offscreen platform queues the move the pointer makes, as a window system does.
+        QCursor::setPos(form.mapToGlobal(QPoint(50, 40)));
+        QCOMPARE(moves.count(), 0);
+        form.DoEvents();
+        QCOMPARE(moves.count(), 1);
+    }
+
     void pacedYieldLastsAScreenRefresh()
     {
         auto &form = forms::FormRegistry::instance<YieldingForm>();
@@ -202,8 +237,12 @@ private slots:
         forms::Pacing::setEnabled(true);
         const int before = form.paints;
         form.PSet(100, 100, forms::RGB(255, 0, 0));
+        QElapsedTimer timer;
+        timer.start();
         form.Refresh();
         QCOMPARE(form.paints, before + 1);
+        // It waits out the frame, so that a drawing loop keeps the screen's pace.
+        QVERIFY(timer.elapsed() >= forms::Pacing::frameMilliseconds() - 1);
     }
 
     void escapeIsReported()

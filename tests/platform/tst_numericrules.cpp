@@ -1,6 +1,8 @@
 #include "numericrules.h"
 
-#include "formstest.h"
+#include "colour.h"
+
+#include "runtimeerrorraised.h"
 
 #include <QTest>
 
@@ -14,7 +16,7 @@ class TestNumericRules : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { formstest::prepare(); }
+    void initTestCase() { formstest::throwRuntimeErrors(); }
 
     void integerConversion_data()
     {

@@ -4,7 +4,6 @@
 #include "fonts.h"
 #include "formregistry.h"
 #include "label.h"
-#include "runtimeerror.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -38,7 +37,7 @@ void prepare()
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(quietOffscreenNotes);
     forms::Pacing::setEnabled(false);
-    forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
+    throwRuntimeErrors();
 }
 
 void reset()
@@ -170,7 +169,7 @@ bool readable(const forms::Label *label)
 
 QString describe(forms::Colour colour)
 {
-    return QStringLiteral("(%1, %2, %3)").arg(colour & 0xFF).arg((colour >> 8) & 0xFF).arg((colour >> 16) & 0xFF);
+    return QStringLiteral("(%1, %2, %3)").arg(forms::Red(colour)).arg(forms::Green(colour)).arg(forms::Blue(colour));
 }
 
 } // namespace formstest

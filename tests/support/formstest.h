@@ -1,13 +1,12 @@
 #pragma once
 
 #include "drawingsurface.h"
+#include "runtimeerrorraised.h"
 
 #include <QAccessible>
 #include <QPoint>
 #include <QSize>
 #include <QString>
-
-#include <stdexcept>
 
 class QPointingDevice;
 class QWidget;
@@ -18,12 +17,6 @@ class Label;
 }
 
 namespace formstest {
-
-// A runtime error inside a test: thrown instead of ending the program.
-struct RuntimeErrorRaised : std::runtime_error
-{
-    explicit RuntimeErrorRaised(const QString &message) : std::runtime_error(message.toStdString()) {}
-};
 
 // For initTestCase: drawing unpaced, runtime errors thrown.
 void prepare();

@@ -1,0 +1,22 @@
+#include "pacing.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+int Pacing::frameMilliseconds()
+{
+    constexpr double FallbackRate = 60.0;
+    double rate = FallbackRate;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        rate = screen->refreshRate();
+    if (!(rate >= 24.0 && rate <= 480.0))
+        rate = FallbackRate;
+    return std::max(1, static_cast<int>(std::lround(1000.0 / rate)));
+}
+
+} // namespace forms

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace forms {
+
+// The steady pace at which drawing is presented. On in the programs; tests and the
+// benchmark switch it off.
+class Pacing
+{
+public:
+    static bool enabled() { return s_enabled; }
+    static void setEnabled(bool on) { s_enabled = on; }
+    // One refresh of the primary screen.
+    static int frameMilliseconds();
+
+private:
+    static inline bool s_enabled = true;
+};
+
+} // namespace forms

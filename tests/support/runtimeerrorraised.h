@@ -1,0 +1,22 @@
+#pragma once
+
+#include "runtimeerror.h"
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace formstest {
+
+// A runtime error inside a test: thrown instead of ending the program.
+struct RuntimeErrorRaised : std::runtime_error
+{
+    explicit RuntimeErrorRaised(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+inline void throwRuntimeErrors()
+{
+    forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
+}
+
+} // namespace formstest
