@@ -36,7 +36,7 @@ std::vector<float> RingRadii(Figure figure)
 std::vector<float> SliceBrightnesses()
 {
     std::vector<float> slices;
-    for (float brightness = BrightestSlice; forms::LoopGoesOn(brightness, SliceBrightnessFloor, SliceStep);
+    for (float brightness = BrightestSlice; forms::LoopGoesOn(brightness, SliceBrightnessLimit, SliceStep);
          brightness += SliceStep)
         slices.push_back(brightness);
     return slices;

@@ -34,10 +34,19 @@ constexpr std::array<FigureRow, 3> Figures{{
     {Figure::ColourCylinder, -10, 20, true, true},
 }};
 
+// The row of a figure other than None.
 constexpr const FigureRow &RowOf(Figure figure)
 {
     return Figures[static_cast<std::size_t>(figure) - 1];
 }
+static_assert(
+    [] {
+        for (const FigureRow &row : Figures)
+            if (&RowOf(row.figure) != &row)
+                return false;
+        return true;
+    }(),
+    "The rows follow the order of the figures");
 
 // Every ring has the same points, the first of them at hue angle 0.
 constexpr float Rim = 1000;
@@ -61,10 +70,11 @@ constexpr float WhiteShare(float radius)
 }
 
 // The cylinder's slices, brightest first: the brightness counts down from 1 in single
-// precision steps of a tenth, so the last slice is a little under 0.1.
+// precision steps of a tenth while it is not below 0, so the last slice is a little
+// under 0.1.
 constexpr float BrightestSlice = 1;
 constexpr float SliceStep = -0.1f;
-constexpr float SliceBrightnessFloor = 0;
+constexpr float SliceBrightnessLimit = 0;
 std::vector<float> SliceBrightnesses();
 
 // pi as the program holds it: 4 x arctan 1, stored in single precision.

@@ -134,8 +134,9 @@ bool frmRundali::paintSaturationDisc()
 
 bool frmRundali::paintColourCylinder()
 {
+    using colourrules::SliceBrightnessLimit;
     using colourrules::SliceStep;
-    for (brightness = colourrules::BrightestSlice; LoopGoesOn(brightness, colourrules::SliceBrightnessFloor, SliceStep);
+    for (brightness = colourrules::BrightestSlice; LoopGoesOn(brightness, SliceBrightnessLimit, SliceStep);
          brightness += SliceStep) {
         const bool sliceDone = paintRings(colourrules::RowOf(Figure::ColourCylinder), [this](float theta) {
             mixWithWhite(theta);

@@ -97,9 +97,9 @@ private slots:
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         // On the red axis.
-        const QPoint pixel = cubetest::solidPixel(form->Picture1,
-                                                  cubetest::halfway(cubegeometry::RedAxis.from, cubegeometry::RedAxis.to),
-                                                  [](Rgb c) { return c.red + c.green + c.blue == 0; });
+        const QPointF axis = cubetest::halfway(cubegeometry::RedAxis.from, cubegeometry::RedAxis.to);
+        const QPoint pixel =
+            cubetest::solidPixel(form->Picture1, axis, [](Rgb c) { return c.red + c.green + c.blue == 0; });
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
         checkCut(cubegeometry::FrontFaceCut(form->pointerY));

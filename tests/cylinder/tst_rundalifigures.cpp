@@ -216,7 +216,8 @@ void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
     QCOMPARE(form.haltFlag, 1);
     QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
 
-    QCOMPARE(imageDifference(once, replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background))), QString());
+    const QImage expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
+    QCOMPARE(imageDifference(once, expected), QString());
 }
 
 void tst_RundaliFigures::hueCircleTakesNoInput()
