@@ -13,6 +13,7 @@ struct Point
 {
     float x = 0;
     float y = 0;
+    friend constexpr bool operator==(const Point &, const Point &) = default;
 };
 
 struct Segment
@@ -31,14 +32,31 @@ constexpr Point Project(float red, float green, float blue)
     return {OriginX - green / 2 + Step * red, green / 2 + Step * blue};
 }
 
-// The top face, blue 255, is filled from half a unit under the front face's top edge;
-// the edge line drawn over it covers the seam.
+// The dots of each face, the projection with the face's own component fixed and
+// worked out as the faces were first drawn. The top face, blue 255, is filled from
+// half a unit under the front face's top edge; the edge line drawn over it covers the
+// seam.
 constexpr float TopFaceBase = Project(0, 0, 255).y - 0.5f;
+
+constexpr Point FrontFaceDot(float red, float blue)
+{
+    return {OriginX + Step * red, Step * blue};
+}
+
+constexpr Point LeftFaceDot(float green, float blue)
+{
+    return {OriginX - green / 2, green / 2 + Step * blue};
+}
 
 constexpr Point TopFaceDot(float red, float green)
 {
-    return {Project(red, green, 255).x, green / 2 + TopFaceBase};
+    return {OriginX - green / 2 + Step * red, green / 2 + TopFaceBase};
 }
+
+static_assert(FrontFaceDot(127.5f, 255) == Project(127.5f, 0, 255));
+static_assert(LeftFaceDot(255, 127.5f) == Project(0, 255, 127.5f));
+static_assert(TopFaceDot(127.5f, 255).x == Project(127.5f, 255, 255).x
+              && TopFaceDot(127.5f, 255).y == Project(127.5f, 255, 255).y - 0.5f);
 
 // The front face (green 0) at a point of the picture: its red and its blue there.
 constexpr float RedOnFrontFace(float x)
@@ -80,13 +98,43 @@ constexpr std::array<Segment, 9> DrawnEdges{{
 }};
 
 // A click on a face cuts the cube through the pointed colour, parallel to that face:
-// a line across the face itself, and one on across the neighbouring face.
+// a line across the face itself, and one on across the neighbouring face. The cut
+// lines add the faces' sizes in double precision.
 using Cut = std::array<Segment, 2>;
+constexpr double FaceWidth = corner::Red.x - corner::Black.x;
+constexpr double FaceHeight = corner::Blue.y - corner::Black.y;
+constexpr double Depth = corner::Green.y - corner::Black.y;
+
 // The front face at the pointer's height: across it, then back along the left face.
-Cut FrontFaceCut(float pointerY);
-// The left face at the pointer's column: up it, then across the top face.
-Cut LeftFaceCut(float pointerX);
+constexpr Cut FrontFaceCut(float pointerY)
+{
+    const auto rear = static_cast<float>(pointerY + Depth);
+    return {{{{corner::Black.x, pointerY}, {corner::Red.x, pointerY}},
+             {{corner::Black.x, pointerY}, {corner::Green.x, rear}}}};
+}
+
+// The left face at the pointer's column: up it, then across the top face. Green moves
+// a left-face point as far left as it lifts the face's bottom edge.
+constexpr Cut LeftFaceCut(float pointerX)
+{
+    const double bottomEdge = corner::Black.x - static_cast<double>(pointerX);
+    const auto bottom = static_cast<float>(bottomEdge);
+    const auto top = static_cast<float>(bottomEdge + FaceHeight);
+    return {{{{pointerX, bottom}, {pointerX, top}},
+             {{pointerX, top}, {static_cast<float>(pointerX + FaceWidth), top}}}};
+}
+
 // The top face through the pointer: down the front face, then back across the top.
-Cut TopFaceCut(float pointerX, float pointerY);
+// Green moves a top-face dot as far left as it lifts it, so a dot of red r lies where
+// x + y = 582 + 1.5 r: the column found is, within half a unit, the front-face column
+// of that red.
+constexpr Cut TopFaceCut(float pointerX, float pointerY)
+{
+    const double sum = static_cast<double>(pointerX) + pointerY;
+    const auto column = static_cast<float>(sum - corner::Blue.y);
+    const auto rear = static_cast<float>(sum - corner::Cyan.y);
+    return {{{{column, corner::Blue.y}, {column, corner::Black.y}},
+             {{column, corner::Blue.y}, {rear, corner::Cyan.y}}}};
+}
 
 } // namespace cubegeometry

@@ -25,6 +25,12 @@ void drawBlack(forms::PictureBox &picture, const cubegeometry::Segment &line)
     picture.Line(line.from.x, line.from.y, line.to.x, line.to.y, Black);
 }
 
+void drawBlack(forms::PictureBox &picture, const cubegeometry::Cut &cut)
+{
+    drawBlack(picture, cut[0]);
+    drawBlack(picture, cut[1]);
+}
+
 } // namespace
 
 frmTessaro::frmTessaro() : Form(11370, 7920)
@@ -121,21 +127,20 @@ void frmTessaro::Form_Load()
 
 void frmTessaro::DrawCube()
 {
-    using cubegeometry::Project;
     forms::PictureBox &cube = *Picture1;
     cube.setDrawWidth(2);
 
     // Front face, green 0. Half steps: even components cover most of the face.
     for (redValue = 0; LoopGoesOn(redValue, 255, 0.5f); redValue += 0.5f)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f) {
-            const cubegeometry::Point dot = Project(redValue, 0, blueValue);
+            const cubegeometry::Point dot = cubegeometry::FrontFaceDot(redValue, blueValue);
             cube.PSet(dot.x, dot.y, RGB(CInt(redValue), 0, CInt(blueValue)));
         }
 
     // Left face, red 0.
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1) {
-            const cubegeometry::Point dot = Project(0, greenValue, blueValue);
+            const cubegeometry::Point dot = cubegeometry::LeftFaceDot(greenValue, blueValue);
             cube.PSet(dot.x, dot.y, RGB(0, CInt(greenValue), CInt(blueValue)));
         }
 
@@ -210,8 +215,7 @@ void frmTessaro::Picture1_Click()
     const float pointedRed = redValue;
 
     if (greenValue == 0) {
-        for (const cubegeometry::Segment &line : cubegeometry::FrontFaceCut(pointerY))
-            drawBlack(*Picture1, line);
+        drawBlack(*Picture1, cubegeometry::FrontFaceCut(pointerY));
         Picture2->setDrawWidth(4);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
@@ -219,8 +223,7 @@ void frmTessaro::Picture1_Click()
     }
 
     if (redValue == 0) {
-        for (const cubegeometry::Segment &line : cubegeometry::LeftFaceCut(pointerX))
-            drawBlack(*Picture1, line);
+        drawBlack(*Picture1, cubegeometry::LeftFaceCut(pointerX));
         Picture2->setDrawWidth(4);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
@@ -228,8 +231,7 @@ void frmTessaro::Picture1_Click()
     }
 
     if (blueValue == 255) {
-        for (const cubegeometry::Segment &line : cubegeometry::TopFaceCut(pointerX, pointerY))
-            drawBlack(*Picture1, line);
+        drawBlack(*Picture1, cubegeometry::TopFaceCut(pointerX, pointerY));
         Picture2->setDrawWidth(4);
         for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
