@@ -8,8 +8,18 @@
 
 namespace bench {
 
-void measure(const QString &name, int runs, const std::function<void()> &prepare,
-             const std::function<void()> &work)
+namespace {
+
+// Milliseconds from a millisecond up, else microseconds.
+QString duration(double nanoseconds)
+{
+    return nanoseconds >= 1e6 ? QStringLiteral("%1 ms").arg(nanoseconds / 1e6, 0, 'f', 2)
+                              : QStringLiteral("%1 us").arg(nanoseconds / 1e3, 0, 'f', 2);
+}
+
+} // namespace
+
+double medianNanoseconds(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
 {
     std::vector<qint64> nanoseconds;
     nanoseconds.reserve(runs);
@@ -21,13 +31,24 @@ void measure(const QString &name, int runs, const std::function<void()> &prepare
         nanoseconds.push_back(timer.nsecsElapsed());
     }
     std::sort(nanoseconds.begin(), nanoseconds.end());
-    const double median = nanoseconds.size() % 2
-                              ? nanoseconds[nanoseconds.size() / 2]
-                              : (nanoseconds[nanoseconds.size() / 2 - 1] + nanoseconds[nanoseconds.size() / 2]) / 2.0;
-    if (median >= 1e6)
-        std::printf("%-28s median %.2f ms\n", qPrintable(name), median / 1e6);
-    else
-        std::printf("%-28s median %.2f us\n", qPrintable(name), median / 1e3);
+    const std::size_t middle = nanoseconds.size() / 2;
+    return nanoseconds.size() % 2 ? nanoseconds[middle] : (nanoseconds[middle - 1] + nanoseconds[middle]) / 2.0;
+}
+
+void measure(const QString &name, int runs, const std::function<void()> &prepare,
+             const std::function<void()> &work)
+{
+    std::printf("%-28s  median %s\n", qPrintable(name), qPrintable(duration(medianNanoseconds(runs, prepare, work))));
+    std::fflush(stdout);
+}
+
+void measureAgainstFloor(const QString &name, int runs, const std::function<void()> &prepare,
+                         const std::function<void()> &work, const std::function<void()> &floor)
+{
+    const double median = medianNanoseconds(runs, prepare, work);
+    const double floorMedian = medianNanoseconds(runs, [] {}, floor);
+    std::printf("%-28s  median %s  floor %s  %.2fx\n", qPrintable(name), qPrintable(duration(median)),
+                qPrintable(duration(floorMedian)), median / floorMedian);
     std::fflush(stdout);
 }
 

@@ -1,5 +1,6 @@
 #include "benchmark.h"
 
+#include "cubegeometry.h"
 #include "frmtessaro.h"
 
 #include "formregistry.h"
@@ -17,8 +18,9 @@ void runCubeBenchmarks()
 
     // As the pointer leaves it on the middle of the front face: a cut at blue 128.
     const auto pointAtFrontFace = [&form] {
-        form.pointerX = 392;
-        form.pointerY = 192;
+        const cubegeometry::Point middle = cubegeometry::Project(128, 0, 128);
+        form.pointerX = middle.x;
+        form.pointerY = middle.y;
         form.redValue = 128;
         form.greenValue = 0;
         form.blueValue = 128;

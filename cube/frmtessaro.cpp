@@ -1,5 +1,6 @@
 #include "frmtessaro.h"
 
+#include "cubegeometry.h"
 #include "frminfotessaro.h"
 #include "tessaroaccessibility.h"
 
@@ -34,6 +35,17 @@ constexpr forms::DotGrid TopFace{.firstX = 200, .firstY = 382, .outerX = -0.5, .
 // Every cut paints a dot at each whole point of the square, in whatever order.
 constexpr forms::DotGrid SectionSquare{.firstX = 0, .firstY = 0, .outerX = 1, .outerY = 0, .outerCount = 256,
                                        .innerX = 0, .innerY = 1, .innerCount = 256};
+
+void drawBlack(forms::PictureBox &picture, const cubegeometry::Segment &line)
+{
+    picture.Line(line.from.x, line.from.y, line.to.x, line.to.y, Black);
+}
+
+void drawBlack(forms::PictureBox &picture, const cubegeometry::Cut &cut)
+{
+    drawBlack(picture, cut[0]);
+    drawBlack(picture, cut[1]);
+}
 
 } // namespace
 
@@ -138,34 +150,30 @@ void frmTessaro::DrawCube()
     // Front face, green 0. Half steps: even components cover most of the face.
     cube.setSolidDrawWidth(FaceDotWidth, FrontFace);
     for (redValue = 0; LoopGoesOn(redValue, 255, 0.5f); redValue += 0.5f)
-        for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f)
-            cube.PSet(200 + 1.5f * redValue, 1.5f * blueValue, RGB(CInt(redValue), 0, CInt(blueValue)));
+        for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f) {
+            const cubegeometry::Point dot = cubegeometry::FrontFaceDot(redValue, blueValue);
+            cube.PSet(dot.x, dot.y, RGB(CInt(redValue), 0, CInt(blueValue)));
+        }
 
     // Left face, red 0.
     cube.setSolidDrawWidth(FaceDotWidth, LeftFace);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
-        for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
-            cube.PSet(200 - greenValue / 2, greenValue / 2 + 1.5f * blueValue,
-                      RGB(0, CInt(greenValue), CInt(blueValue)));
+        for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1) {
+            const cubegeometry::Point dot = cubegeometry::LeftFaceDot(greenValue, blueValue);
+            cube.PSet(dot.x, dot.y, RGB(0, CInt(greenValue), CInt(blueValue)));
+        }
 
-    // Top face, blue 255. Its rows start at 382, half a unit under the front face's
-    // top edge; the edge line drawn next covers the seam.
+    // Top face, blue 255.
     cube.setSolidDrawWidth(FaceDotWidth, TopFace);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
-        for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
-            cube.PSet(200 - greenValue / 2 + 1.5f * redValue, greenValue / 2 + 382,
-                      RGB(CInt(redValue), CInt(greenValue), 255));
+        for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1) {
+            const cubegeometry::Point dot = cubegeometry::TopFaceDot(redValue, greenValue);
+            cube.PSet(dot.x, dot.y, RGB(CInt(redValue), CInt(greenValue), 255));
+        }
 
     cube.setDrawWidth(3);
-    cube.Line(200, 0, 600, 0, Black);
-    cube.Line(200, 0, 200, 500, Black);
-    cube.Line(200, 0, 60, 140, Black);
-    cube.Line(200, 382.5f, 582.5f, 382.5f, Black);
-    cube.Line(582.5f, 0, 582.5f, 382.5f, Black);
-    cube.Line(200, 382.5f, 72.5f, 510, Black);
-    cube.Line(72.5f, 127.5f, 72.5f, 510, Black);
-    cube.Line(72.5f, 510, 455, 510, Black);
-    cube.Line(455, 510, 582.5f, 382.5f, Black);
+    for (const cubegeometry::Segment &edge : cubegeometry::DrawnEdges)
+        drawBlack(cube, edge);
     cube.setDrawWidth(1);
 }
 
@@ -230,8 +238,7 @@ void frmTessaro::Picture1_Click()
     const float pointedRed = redValue;
 
     if (greenValue == 0) {
-        Picture1->Line(200, pointerY, 582.5f, pointerY, Black);
-        Picture1->Line(200, pointerY, 72.5f, static_cast<float>(pointerY + 127.5), Black);
+        drawBlack(*Picture1, cubegeometry::FrontFaceCut(pointerY));
         Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
@@ -239,10 +246,7 @@ void frmTessaro::Picture1_Click()
     }
 
     if (redValue == 0) {
-        const auto bottom = static_cast<float>(200.0 - pointerX);
-        const auto top = static_cast<float>(200.0 - pointerX + 382.5);
-        Picture1->Line(pointerX, bottom, pointerX, top, Black);
-        Picture1->Line(pointerX, top, static_cast<float>(pointerX + 382.5), top, Black);
+        drawBlack(*Picture1, cubegeometry::LeftFaceCut(pointerX));
         Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)
@@ -250,12 +254,7 @@ void frmTessaro::Picture1_Click()
     }
 
     if (blueValue == 255) {
-        // A top-face point of red r lies where x + y = 582 + 1.5 r, so this is, within
-        // half a unit, the front-face column of that red.
-        const auto column = static_cast<float>(static_cast<double>(pointerX) + pointerY - 382.5);
-        Picture1->Line(column, 382.5f, column, 0, Black);
-        Picture1->Line(column, 382.5f, static_cast<float>(static_cast<double>(pointerX) + pointerY - 510), 510,
-                       Black);
+        drawBlack(*Picture1, cubegeometry::TopFaceCut(pointerX, pointerY));
         Picture2->setSolidDrawWidth(SectionDotWidth, SectionSquare);
         for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
             for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1)

@@ -17,6 +17,31 @@ float ThirdOfTurn(float piValue)
     return twoPi / 3;
 }
 
+RingPlace PlaceOnRing(float radius, float theta, float piValue)
+{
+    const float position = theta - ThirdOfTurn(piValue);
+    return {static_cast<float>(radius * std::cos(static_cast<double>(position))),
+            static_cast<float>(radius * std::sin(static_cast<double>(position)))};
+}
+
+std::vector<float> RingRadii(Figure figure)
+{
+    const float step = RowOf(figure).ringStep;
+    std::vector<float> radii;
+    for (float radius = Rim; forms::LoopGoesOn(radius, InnermostRadius, step); radius += step)
+        radii.push_back(radius);
+    return radii;
+}
+
+std::vector<float> SliceBrightnesses()
+{
+    std::vector<float> slices;
+    for (float brightness = BrightestSlice; forms::LoopGoesOn(brightness, SliceBrightnessLimit, SliceStep);
+         brightness += SliceStep)
+        slices.push_back(brightness);
+    return slices;
+}
+
 float F(float angle, float piValue)
 {
     const float twoPi = 2 * piValue;

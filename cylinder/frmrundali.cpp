@@ -12,26 +12,13 @@
 #include "screen.h"
 #include "textbox.h"
 
-#include <cmath>
-
+using colourrules::Figure;
 using forms::LoopGoesOn;
 using forms::RGB;
 
 namespace {
 
 constexpr forms::Colour DarkGrey = RGB(64, 64, 64);
-
-// Rings run from the rim inwards; every ring has the same points.
-constexpr float Rim = 1000;
-constexpr float InnermostRadius = 3;
-constexpr std::int16_t LastPoint = 499;
-constexpr float HueRingStep = -8;
-constexpr float DiscRingStep = -5;
-constexpr float CylinderRingStep = -10;
-constexpr float SliceStep = -0.1f;
-
-constexpr int FigureDotWidth = 10;
-constexpr int CylinderDotWidth = 20;
 
 } // namespace
 
@@ -92,74 +79,108 @@ void frmRundali::Form_Load()
     Text3->Move(1200, 300, 500, 200);
 
     piValue = colourrules::SinglePi();
-    angleStep = (piValue + piValue) / 500;
+    angleStep = colourrules::AngleStep(piValue);
 }
 
 float frmRundali::placePoint()
 {
     const float theta = pointIndex * angleStep;
-    const float position = theta - colourrules::ThirdOfTurn(piValue);
-    pointX = static_cast<float>(radius * std::cos(static_cast<double>(position)));
-    pointY = static_cast<float>(radius * std::sin(static_cast<double>(position)));
+    const colourrules::RingPlace place = colourrules::PlaceOnRing(radius, theta, piValue);
+    pointX = place.x;
+    pointY = place.y;
     return theta;
 }
 
 void frmRundali::mixWithWhite(float theta)
 {
-    whiteShare = (1000 - radius) / 1000;
+    whiteShare = colourrules::WhiteShare(radius);
     const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
     redValue = colourrules::MixWithWhite(hue.red, whiteShare);
     greenValue = colourrules::MixWithWhite(hue.green, whiteShare);
     blueValue = colourrules::MixWithWhite(hue.blue, whiteShare);
 }
 
-void frmRundali::paintHueCircle()
+template <typename PaintPoint>
+bool frmRundali::paintRings(const colourrules::FigureRow &figure, PaintPoint paintPoint)
 {
-    for (radius = Rim; LoopGoesOn(radius, InnermostRadius, HueRingStep); radius += HueRingStep) {
-        for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
-            const colourrules::HueComponents hue = colourrules::HueColour(placePoint(), piValue);
-            redValue = forms::CInt(hue.red);
-            greenValue = forms::CInt(hue.green);
-            blueValue = forms::CInt(hue.blue);
-            PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
+    using colourrules::InnermostRadius;
+    for (radius = colourrules::Rim; LoopGoesOn(radius, InnermostRadius, figure.ringStep); radius += figure.ringStep) {
+        for (pointIndex = 0; pointIndex <= colourrules::LastPoint; ++pointIndex)
+            paintPoint(placePoint());
+        if (figure.yields) {
+            if (!yieldAfterRing())
+                return false;
+        } else {
+            Refresh();
         }
-        // The circle grows visibly, yet takes no input until it is complete.
-        Refresh();
-    }
-}
-
-bool frmRundali::paintSaturationDisc()
-{
-    for (radius = Rim; LoopGoesOn(radius, InnermostRadius, DiscRingStep); radius += DiscRingStep) {
-        for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
-            mixWithWhite(placePoint());
-            PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
-        }
-        if (!yieldAfterRing())
-            return false;
     }
     return true;
 }
 
+bool frmRundali::paintHueCircle()
+{
+    return paintRings(colourrules::RowOf(Figure::HueCircle), [this](float theta) {
+        const colourrules::HueComponents hue = colourrules::HueColour(theta, piValue);
+        redValue = forms::CInt(hue.red);
+        greenValue = forms::CInt(hue.green);
+        blueValue = forms::CInt(hue.blue);
+        PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
+    });
+}
+
+bool frmRundali::paintSaturationDisc()
+{
+    return paintRings(colourrules::RowOf(Figure::SaturationDisc), [this](float theta) {
+        mixWithWhite(theta);
+        PSet(pointX, pointY, RGB(redValue, greenValue, blueValue));
+    });
+}
+
 bool frmRundali::paintColourCylinder()
 {
-    for (brightness = 1; LoopGoesOn(brightness, 0, SliceStep); brightness += SliceStep) {
-        for (radius = Rim; LoopGoesOn(radius, InnermostRadius, CylinderRingStep); radius += CylinderRingStep) {
-            for (pointIndex = 0; pointIndex <= LastPoint; ++pointIndex) {
-                mixWithWhite(placePoint());
-                PSet(pointX, pointY,
-                     RGB(colourrules::Darken(redValue, brightness), colourrules::Darken(greenValue, brightness),
-                         colourrules::Darken(blueValue, brightness)));
-            }
-            if (!yieldAfterRing())
-                return false;
-        }
+    using colourrules::SliceBrightnessLimit;
+    using colourrules::SliceStep;
+    for (brightness = colourrules::BrightestSlice; LoopGoesOn(brightness, SliceBrightnessLimit, SliceStep);
+         brightness += SliceStep) {
+        const bool sliceDone = paintRings(colourrules::RowOf(Figure::ColourCylinder), [this](float theta) {
+            mixWithWhite(theta);
+            PSet(pointX, pointY,
+                 RGB(colourrules::Darken(redValue, brightness), colourrules::Darken(greenValue, brightness),
+                     colourrules::Darken(blueValue, brightness)));
+        });
+        if (!sliceDone)
+            return false;
         // Between slices the halt flag is not looked at: a halt asked for here takes
         // effect after the next slice's first ring.
         if (!DoEvents())
             return false;
     }
     return true;
+}
+
+bool frmRundali::paintFigure(Figure figure)
+{
+    switch (figure) {
+    case Figure::HueCircle:
+        return paintHueCircle();
+    case Figure::SaturationDisc:
+        return paintSaturationDisc();
+    case Figure::ColourCylinder:
+        return paintColourCylinder();
+    case Figure::None:
+        break;
+    }
+    return true;
+}
+
+bool frmRundali::startFigure(Figure figure)
+{
+    const colourrules::FigureRow &row = colourrules::RowOf(figure);
+    currentFigure = figure;
+    setDrawWidth(row.dotWidth);
+    if (row.clears)
+        Cls();
+    return paintFigure(figure);
 }
 
 bool frmRundali::yieldAfterRing()
@@ -175,26 +196,19 @@ bool frmRundali::yieldAfterRing()
 
 void frmRundali::Start1_Click()
 {
-    currentFigure = 1;
-    setDrawWidth(FigureDotWidth);
-    paintHueCircle();
+    startFigure(Figure::HueCircle);
 }
 
 void frmRundali::Start2_Click()
 {
-    currentFigure = 2;
-    setDrawWidth(FigureDotWidth);
-    if (!paintSaturationDisc())
+    if (!startFigure(Figure::SaturationDisc))
         return;
     cmdStop->setCaption(QStringLiteral("Halt"));
 }
 
 void frmRundali::start3_Click()
 {
-    currentFigure = 3;
-    setDrawWidth(CylinderDotWidth);
-    Cls();
-    paintColourCylinder();
+    startFigure(Figure::ColourCylinder);
 }
 
 void frmRundali::cmdStop_Click()
@@ -216,14 +230,11 @@ void frmRundali::cmdInfo_Click()
 
     forms::FormRegistry::unload<frmInfoRundali>();
     cmdInfo->setCaption(QStringLiteral("Info On"));
-    // The redraw keeps the window's dot width and clears nothing. Each test reads the
-    // figure afresh, since a figure started inside the redraw's yields changes it.
-    if (currentFigure == 1)
-        paintHueCircle();
-    if (currentFigure == 2 && !paintSaturationDisc())
-        return;
-    if (currentFigure == 3)
-        paintColourCylinder();
+    // The redraw keeps the window's dot width and clears nothing. Each row's test reads
+    // the figure afresh, since a figure started inside the redraw's yields changes it.
+    for (const colourrules::FigureRow &row : colourrules::Figures)
+        if (currentFigure == row.figure && !paintFigure(row.figure))
+            return;
 }
 
 void frmRundali::cmdEnde_Click()

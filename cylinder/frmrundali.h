@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourrules.h"
 #include "form.h"
 
 #include <cstdint>
@@ -39,7 +40,7 @@ public:
     float piValue = 0;
     float angleStep = 0;
     std::int16_t haltFlag = 0;
-    std::int16_t currentFigure = 0;
+    colourrules::Figure currentFigure = colourrules::Figure::None;
 
     // The figures count on these and not on locals: a figure started inside another's
     // yield leaves them at its own final values, and that ends or shortens the figure
@@ -65,10 +66,18 @@ private:
     // hue at theta mixed with that much white.
     void mixWithWhite(float theta);
 
-    // The ring loops of the three figures, shared with the redraw. Those that yield
-    // return false once the window has been unloaded meanwhile.
-    void paintHueCircle();
+    // What the figures' buttons share: the figure's row sets the dot width and whether
+    // the window is cleared. False once the window has been unloaded meanwhile.
+    bool startFigure(colourrules::Figure figure);
+    // The ring loops of the figures, shared with the redraw. They return false once
+    // the window has been unloaded meanwhile.
+    bool paintFigure(colourrules::Figure figure);
+    bool paintHueCircle();
     bool paintSaturationDisc();
     bool paintColourCylinder();
+    // The rings of a figure from the rim inwards, each point painted by paintPoint
+    // given its hue angle, once placePoint has put pointX, pointY there.
+    template <typename PaintPoint>
+    bool paintRings(const colourrules::FigureRow &figure, PaintPoint paintPoint);
     bool yieldAfterRing();
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cubegeometry.h"
 #include "frmtessaro.h"
 
 #include "formregistry.h"
@@ -22,6 +23,18 @@ using forms::Components;
 inline QString describe(Rgb colour)
 {
     return QStringLiteral("(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue);
+}
+
+// Where the drawing puts a colour on the cube picture, and the point halfway between two.
+inline QPointF pictured(float red, float green, float blue)
+{
+    const cubegeometry::Point at = cubegeometry::Project(red, green, blue);
+    return {at.x, at.y};
+}
+
+inline QPointF halfway(cubegeometry::Point from, cubegeometry::Point to)
+{
+    return {(from.x + to.x) / 2.0, (from.y + to.y) / 2.0};
 }
 
 // The main window, shown and exposed, with the pointer parked on the window itself so

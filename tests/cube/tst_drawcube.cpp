@@ -68,9 +68,8 @@ private slots:
         QFETCH(int, green);
         QFETCH(int, blue);
         form->DrawCube();
-        const float x = 200 + 1.5f * red - 0.5f * green;
-        const float y = 1.5f * blue + 0.5f * green;
-        const Rgb read = cubetest::Components(form->Picture1->Point(x, y));
+        const QPointF at = cubetest::pictured(red, green, blue);
+        const Rgb read = cubetest::Components(form->Picture1->Point(at.x(), at.y()));
         // The face's own component is exact.
         QCOMPARE(read.red == 0, red == 0);
         QCOMPARE(read.green == 0, green == 0);
@@ -82,8 +81,9 @@ private slots:
     {
         form->DrawCube();
         // A pixel row across the front face at blue 128, clear of the edge lines.
-        const QPoint first = formstest::pixelOf(form->Picture1, 204, 192);
-        const QPoint last = formstest::pixelOf(form->Picture1, 578.5f, 192);
+        const QPointF row = cubetest::pictured(0, 0, 128);
+        const QPoint first = formstest::pixelOf(form->Picture1, row.x() + 4, row.y());
+        const QPoint last = formstest::pixelOf(form->Picture1, cubegeometry::corner::Red.x - 4, row.y());
         const int blue = cubetest::Components(cubetest::colourAt(form->Picture1, first)).blue;
         // Dots more than three device pixels across are round: past their corners the
         // next row's dots of the same red show, a blue one higher or lower.
@@ -144,6 +144,7 @@ private slots:
     {
         QTest::addColumn<QPointF>("from");
         QTest::addColumn<QPointF>("to");
+        // As the picture shows them, apart from how the drawing works them out.
         QTest::newRow("red axis") << QPointF(200, 0) << QPointF(600, 0);
         QTest::newRow("blue axis") << QPointF(200, 0) << QPointF(200, 500);
         QTest::newRow("green axis") << QPointF(200, 0) << QPointF(60, 140);
@@ -168,10 +169,11 @@ private slots:
     void hiddenCornerAndEdgesNotDrawn_data()
     {
         QTest::addColumn<QPointF>("at");
-        QTest::newRow("yellow corner") << QPointF(455, 127.5);
-        QTest::newRow("edge to red") << QPointF(518.75, 63.75);
-        QTest::newRow("edge to green") << QPointF(263.75, 127.5);
-        QTest::newRow("edge to white") << QPointF(455, 318.75);
+        using namespace cubegeometry::corner;
+        QTest::newRow("yellow corner") << cubetest::pictured(255, 255, 0);
+        QTest::newRow("edge to red") << cubetest::halfway(Yellow, Red);
+        QTest::newRow("edge to green") << cubetest::halfway(Yellow, Green);
+        QTest::newRow("edge to white") << cubetest::halfway(Yellow, White);
     }
     void hiddenCornerAndEdgesNotDrawn()
     {
@@ -179,7 +181,7 @@ private slots:
         form->DrawCube();
         // They lie behind the front face, which shows there.
         const Rgb read = cubetest::Components(form->Picture1->Point(at.x(), at.y()));
-        const Rgb front{int((at.x() - 200) / 1.5), 0, int(at.y() / 1.5)};
+        const Rgb front{int(cubegeometry::RedOnFrontFace(at.x())), 0, int(cubegeometry::BlueOnFrontFace(at.y()))};
         QCOMPARE(read.green, 0);
         QVERIFY2(cubetest::within(read, front, DotSlack), qPrintable(cubetest::describe(read)));
     }
@@ -222,7 +224,8 @@ private slots:
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         const QImage fresh = form->Picture1->image();
         if (overCut) {
-            const QPoint face = formstest::pixelOf(form->Picture1, 391.25f, 191.25f);
+            const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
+            const QPoint face = formstest::pixelOf(form->Picture1, middle.x(), middle.y());
             QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
             QVERIFY(form->Picture1->image() != fresh);
             QTest::mouseClick(form->cmdStart, Qt::LeftButton);

@@ -42,9 +42,10 @@ forms::Control *controlNamed(frmTessaro &form, const QString &name)
 // The middle of each face shows the face's own component.
 bool cubeIsDrawn(const frmTessaro &form)
 {
-    return cubetest::Components(form.Picture1->Point(391.25f, 191.25f)).green == 0
-           && cubetest::Components(form.Picture1->Point(136.25f, 255)).red == 0
-           && cubetest::Components(form.Picture1->Point(327.5f, 446.25f)).blue == 255;
+    const auto shown = [&form](QPointF at) { return cubetest::Components(form.Picture1->Point(at.x(), at.y())); };
+    return shown(cubetest::pictured(127.5f, 0, 127.5f)).green == 0
+           && shown(cubetest::pictured(0, 127.5f, 127.5f)).red == 0
+           && shown(cubetest::pictured(127.5f, 127.5f, 255)).blue == 255;
 }
 
 } // namespace
@@ -278,7 +279,8 @@ private slots:
     void repaintKeepsDrawings()
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
-        const QPoint face = formstest::pixelOf(form->Picture1, 391.25f, 191.25f);
+        const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
+        const QPoint face = formstest::pixelOf(form->Picture1, middle.x(), middle.y());
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
         const QPoint section(300, 300);
         const Colour faceColour = cubetest::colourAt(form->Picture1, face);

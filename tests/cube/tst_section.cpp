@@ -54,12 +54,13 @@ private slots:
     {
         QTest::addColumn<QPointF>("aim");
         QTest::addColumn<int>("face");
-        QTest::newRow("front face, blue 64") << QPointF(344, 96) << int(Front);
-        QTest::newRow("front face, blue 192") << QPointF(500, 288) << int(Front);
-        QTest::newRow("left face, green 64") << QPointF(168, 176) << int(Left);
-        QTest::newRow("left face, green 192") << QPointF(104, 396) << int(Left);
-        QTest::newRow("top face, red 64") << QPointF(248, 430.5) << int(Top);
-        QTest::newRow("top face, red 192") << QPointF(388, 482.5) << int(Top);
+        using cubetest::pictured;
+        QTest::newRow("front face, blue 64") << pictured(96, 0, 64) << int(Front);
+        QTest::newRow("front face, blue 192") << pictured(200, 0, 192) << int(Front);
+        QTest::newRow("left face, green 64") << pictured(0, 64, 96) << int(Left);
+        QTest::newRow("left face, green 192") << pictured(0, 192, 200) << int(Left);
+        QTest::newRow("top face, red 64") << pictured(64, 96, 255) << int(Top);
+        QTest::newRow("top face, red 192") << pictured(192, 200, 255) << int(Top);
     }
     void clickCutsCube()
     {
@@ -78,14 +79,16 @@ private slots:
         QCOMPARE(form->pointerX, x);
         QCOMPARE(form->pointerY, y);
         QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        // The cut runs through the pointed colour.
+        QVERIFY(cubetest::blackAtOrBeside(form->Picture1, x, y));
         if (face == Front) {
-            checkFrontCut(y);
+            checkCut(cubegeometry::FrontFaceCut(y));
             checkSection(Front, pointed.blue);
         } else if (face == Left) {
-            checkLeftCut(x);
+            checkCut(cubegeometry::LeftFaceCut(x));
             checkSection(Left, pointed.green);
         } else {
-            checkTopCut(static_cast<float>(static_cast<double>(x) + y - 382.5));
+            checkCut(cubegeometry::TopFaceCut(x, y));
             checkSection(Top, pointed.red);
         }
     }
@@ -94,11 +97,12 @@ private slots:
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         // On the red axis.
-        const QPoint pixel = cubetest::solidPixel(form->Picture1, QPointF(400, 0),
-                                                  [](Rgb c) { return c.red + c.green + c.blue == 0; });
+        const QPointF axis = cubetest::halfway(cubegeometry::RedAxis.from, cubegeometry::RedAxis.to);
+        const QPoint pixel =
+            cubetest::solidPixel(form->Picture1, axis, [](Rgb c) { return c.red + c.green + c.blue == 0; });
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
-        checkFrontCut(form->pointerY);
+        checkCut(cubegeometry::FrontFaceCut(form->pointerY));
         checkSection(Front, 0);
     }
 
@@ -122,23 +126,24 @@ private slots:
         // The front upper edge covers the only row of such colours on the cube, so a
         // patch is painted on the front face.
         form->Picture1->setDrawWidth(5);
-        form->Picture1->PSet(300, 300, RGB(96, 0, 255));
+        const QPointF patch = cubetest::pictured(64, 0, 200);
+        form->Picture1->PSet(patch.x(), patch.y(), RGB(96, 0, 255));
         form->Picture1->setDrawWidth(1);
-        const QPointF at = cubetest::centreOf(form->Picture1, formstest::pixelOf(form->Picture1, 300, 300));
+        const QPointF at = cubetest::centreOf(form->Picture1, formstest::pixelOf(form->Picture1, patch.x(), patch.y()));
 
         QVERIFY(cubetest::clickAt(form->Picture1, at));
 
         const auto x = static_cast<float>(at.x());
         const auto y = static_cast<float>(at.y());
-        checkFrontCut(y);
-        checkTopCut(static_cast<float>(static_cast<double>(x) + y - 382.5));
+        checkCut(cubegeometry::FrontFaceCut(y));
+        checkCut(cubegeometry::TopFaceCut(x, y));
         checkSection(Top, 96);
     }
 
     void secondClickWithoutMovementCutsNothing()
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
-        const QPoint pixel = cubetest::solidPixel(form->Picture1, QPointF(344, 96), onFace(Front));
+        const QPoint pixel = cubetest::solidPixel(form->Picture1, cubetest::pictured(96, 0, 64), onFace(Front));
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
         const QImage cube = form->Picture1->image();
@@ -325,7 +330,7 @@ private slots:
     void pointerPositionOverCubeSurvives()
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
-        QVERIFY(cubetest::pointAt(form->Picture1, QPointF(391.25, 191.25)));
+        QVERIFY(cubetest::pointAt(form->Picture1, cubetest::pictured(127.5f, 0, 127.5f)));
         const float x = form->pointerX;
         const float y = form->pointerY;
         form->Picture2->setBackColor(RGB(1, 2, 3));
@@ -342,40 +347,29 @@ private:
     {
         QTest::mouseClick(form->cmdStart, Qt::LeftButton);
         const QPoint pixel = cubetest::solidPixel(
-            form->Picture1, QPointF(392, 192), [](Rgb c) { return c.green == 0 && c.red > 0; },
+            form->Picture1, cubetest::pictured(128, 0, 128), [](Rgb c) { return c.green == 0 && c.red > 0; },
             [](Rgb c) { return c.blue == 128; });
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
         QCOMPARE(form->blueValue, 128.f);
     }
 
-    // Across the front face at y, and rising across the left face.
-    void checkFrontCut(float y)
+    // Both lines of a cut, near their ends and between: one along the pixel grid is
+    // black where it runs, one across the grid at or beside each point.
+    void checkCut(const cubegeometry::Cut &cut)
     {
-        for (const float x : {210.f, 300.f, 400.f, 500.f, 575.f})
-            QCOMPARE(form->Picture1->Point(x, y), 0);
-        for (const float t : {0.2f, 0.5f, 0.8f})
-            QVERIFY(cubetest::blackAtOrBeside(form->Picture1, 200 - 127.5f * t, y + 127.5f * t));
-    }
-
-    // Up the left face at x, and across the top face.
-    void checkLeftCut(float x)
-    {
-        const auto bottom = static_cast<float>(200.0 - x);
-        const auto top = static_cast<float>(200.0 - x + 382.5);
-        for (const float t : {0.1f, 0.3f, 0.5f, 0.7f, 0.9f}) {
-            QCOMPARE(form->Picture1->Point(x, bottom + (top - bottom) * t), 0);
-            QCOMPARE(form->Picture1->Point(x + 382.5f * t, top), 0);
+        for (const cubegeometry::Segment &line : cut) {
+            const float dx = line.to.x - line.from.x;
+            const float dy = line.to.y - line.from.y;
+            for (const float t : {0.025f, 0.25f, 0.5f, 0.75f, 0.975f}) {
+                const float x = line.from.x + dx * t;
+                const float y = line.from.y + dy * t;
+                if (dx == 0 || dy == 0)
+                    QCOMPARE(form->Picture1->Point(x, y), 0);
+                else
+                    QVERIFY(cubetest::blackAtOrBeside(form->Picture1, x, y));
+            }
         }
-    }
-
-    // Down the front face at the column, and across the top face.
-    void checkTopCut(float column)
-    {
-        for (const float t : {0.1f, 0.3f, 0.5f, 0.7f, 0.9f})
-            QCOMPARE(form->Picture1->Point(column, 382.5f * t), 0);
-        for (const float t : {0.2f, 0.5f, 0.8f})
-            QVERIFY(cubetest::blackAtOrBeside(form->Picture1, column - 127.5f * t, 382.5f + 127.5f * t));
     }
 
     // The square's corner pixels and points inside it, one on the placeholder text,

@@ -5,7 +5,6 @@
 #include "formstest.h"
 #include "numericrules.h"
 
-#include <cmath>
 #include <cstdint>
 #include <functional>
 
@@ -14,12 +13,14 @@ namespace {
 // Nothing painted here; dot numbers stay far below it.
 constexpr forms::Colour NoDot = forms::RGB(255, 255, 255);
 
-std::vector<Dot> rings(float from, float downTo, float step,
+std::vector<Dot> rings(colourrules::Figure figure, float downTo,
                        const std::function<forms::Colour(float radius, int pointIndex)> &colour)
 {
     std::vector<Dot> dots;
-    for (float radius = from; forms::LoopGoesOn(radius, downTo, step); radius += step) {
-        for (int point = 0; point <= 499; ++point) {
+    for (const float radius : colourrules::RingRadii(figure)) {
+        if (radius < downTo)
+            break;
+        for (int point = 0; point <= colourrules::LastPoint; ++point) {
             const QPointF place = ringPoint(radius, point);
             dots.push_back({static_cast<float>(place.x()), static_cast<float>(place.y()), colour(radius, point)});
         }
@@ -27,11 +28,14 @@ std::vector<Dot> rings(float from, float downTo, float step,
     return dots;
 }
 
+float hueAngle(int pointIndex)
+{
+    return static_cast<std::int16_t>(pointIndex) * colourrules::AngleStep(colourrules::SinglePi());
+}
+
 colourrules::HueComponents hueOf(int pointIndex)
 {
-    const float pi = colourrules::SinglePi();
-    const float angleStep = (pi + pi) / 500;
-    return colourrules::HueColour(static_cast<std::int16_t>(pointIndex) * angleStep, pi);
+    return colourrules::HueColour(hueAngle(pointIndex), colourrules::SinglePi());
 }
 
 struct Mixed
@@ -43,7 +47,7 @@ struct Mixed
 
 Mixed mixedOf(float radius, int pointIndex)
 {
-    const float whiteShare = (1000 - radius) / 1000;
+    const float whiteShare = colourrules::WhiteShare(radius);
     const colourrules::HueComponents hue = hueOf(pointIndex);
     return {colourrules::MixWithWhite(hue.red, whiteShare), colourrules::MixWithWhite(hue.green, whiteShare),
             colourrules::MixWithWhite(hue.blue, whiteShare)};
@@ -53,45 +57,40 @@ Mixed mixedOf(float radius, int pointIndex)
 
 QPointF ringPoint(float radius, int pointIndex)
 {
-    const float pi = colourrules::SinglePi();
-    const float angleStep = (pi + pi) / 500;
-    const float theta = static_cast<std::int16_t>(pointIndex) * angleStep;
-    const float position = theta - colourrules::ThirdOfTurn(pi);
-    return {static_cast<float>(radius * std::cos(static_cast<double>(position))),
-            static_cast<float>(radius * std::sin(static_cast<double>(position)))};
+    const colourrules::RingPlace place =
+        colourrules::PlaceOnRing(radius, hueAngle(pointIndex), colourrules::SinglePi());
+    return {place.x, place.y};
+}
+
+int dotIndex(colourrules::Figure figure, float radius, int pointIndex)
+{
+    const int ring = static_cast<int>((colourrules::Rim - radius) / -colourrules::RowOf(figure).ringStep);
+    return ring * colourrules::PointsPerRing + pointIndex;
 }
 
 std::vector<Dot> hueCircleDots()
 {
-    return rings(1000, 3, -8, [](float, int point) {
+    return rings(colourrules::Figure::HueCircle, colourrules::InnermostRadius, [](float, int point) {
         const colourrules::HueComponents hue = hueOf(point);
         return forms::RGB(forms::CInt(hue.red), forms::CInt(hue.green), forms::CInt(hue.blue));
     });
 }
 
-std::vector<Dot> saturationDiscDots(float from, float downTo)
+std::vector<Dot> saturationDiscDots(float downTo)
 {
-    return rings(from, downTo, -5, [](float radius, int point) {
+    return rings(colourrules::Figure::SaturationDisc, downTo, [](float radius, int point) {
         const Mixed c = mixedOf(radius, point);
         return forms::RGB(c.red, c.green, c.blue);
     });
 }
 
-std::vector<Dot> cylinderSliceDots(float brightness, float from, float downTo)
+std::vector<Dot> cylinderSliceDots(float brightness, float downTo)
 {
-    return rings(from, downTo, -10, [brightness](float radius, int point) {
+    return rings(colourrules::Figure::ColourCylinder, downTo, [brightness](float radius, int point) {
         const Mixed c = mixedOf(radius, point);
         return forms::RGB(colourrules::Darken(c.red, brightness), colourrules::Darken(c.green, brightness),
                           colourrules::Darken(c.blue, brightness));
     });
-}
-
-std::vector<float> sliceBrightnesses()
-{
-    std::vector<float> slices;
-    for (float brightness = 1; forms::LoopGoesOn(brightness, 0, -0.1f); brightness += -0.1f)
-        slices.push_back(brightness);
-    return slices;
 }
 
 DotReplay::DotReplay(const forms::DrawingSurface &window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourrules.h"
 #include "form.h"
 
 #include <QImage>
@@ -20,13 +21,13 @@ struct Dot
 // Where a ring's point lies: a third of a turn back from its hue angle.
 QPointF ringPoint(float radius, int pointIndex);
 
-// The dots of the figures in drawing order, from the ring of radius `from` down to the
-// last ring not below `downTo`.
+// The dots of the figures in drawing order, from the rim down to the last ring not
+// below `downTo`.
 std::vector<Dot> hueCircleDots();
-std::vector<Dot> saturationDiscDots(float from = 1000, float downTo = 3);
-std::vector<Dot> cylinderSliceDots(float brightness, float from = 1000, float downTo = 3);
-// The ten brightnesses of the cylinder's slices, as its loop counts them.
-std::vector<float> sliceBrightnesses();
+std::vector<Dot> saturationDiscDots(float downTo = colourrules::InnermostRadius);
+std::vector<Dot> cylinderSliceDots(float brightness, float downTo = colourrules::InnermostRadius);
+// The number of a figure's dot in drawing order.
+int dotIndex(colourrules::Figure figure, float radius, int pointIndex);
 
 // The dots a test expects, replayed in order on a hidden surface of the window's size
 // and units, each in a colour that is its own number: every pixel then tells which dot

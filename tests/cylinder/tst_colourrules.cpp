@@ -20,14 +20,9 @@ char *toString(const Rgb &rgb)
     return QTest::toString(QStringLiteral("(%1, %2, %3)").arg(rgb.red).arg(rgb.green).arg(rgb.blue));
 }
 
-float angleStep()
-{
-    return (SinglePi() + SinglePi()) / 500;
-}
-
 float hueAngle(int pointIndex)
 {
-    return static_cast<std::int16_t>(pointIndex) * angleStep();
+    return static_cast<std::int16_t>(pointIndex) * colourrules::AngleStep(SinglePi());
 }
 
 Rgb saturated(int pointIndex)
@@ -38,22 +33,10 @@ Rgb saturated(int pointIndex)
 
 Rgb mixed(int pointIndex, float radius)
 {
-    const float whiteShare = (1000 - radius) / 1000;
+    const float whiteShare = colourrules::WhiteShare(radius);
     const colourrules::HueComponents hue = colourrules::HueColour(hueAngle(pointIndex), SinglePi());
     return {colourrules::MixWithWhite(hue.red, whiteShare), colourrules::MixWithWhite(hue.green, whiteShare),
             colourrules::MixWithWhite(hue.blue, whiteShare)};
-}
-
-// The slice loop's counter, stepped as the cylinder steps it.
-std::array<float, 10> sliceBrightnesses()
-{
-    std::array<float, 10> slices{};
-    float brightness = 1;
-    for (float &slice : slices) {
-        slice = brightness;
-        brightness += -0.1f;
-    }
-    return slices;
 }
 
 } // namespace
@@ -82,7 +65,7 @@ private slots:
 void tst_ColourRules::singlePrecisionConstants()
 {
     QCOMPARE(static_cast<double>(SinglePi()), 3.1415927410125732);
-    QCOMPARE(static_cast<double>(angleStep()), 0.012566370889544487);
+    QCOMPARE(static_cast<double>(colourrules::AngleStep(SinglePi())), 0.012566370889544487);
     QCOMPARE(static_cast<double>(colourrules::ThirdOfTurn(SinglePi())), 2.094395160675049);
 }
 
@@ -158,7 +141,7 @@ void tst_ColourRules::oppositeHuesAreComplementary()
 
 void tst_ColourRules::noHueReaches255()
 {
-    for (int point = 0; point <= 499; ++point) {
+    for (int point = 0; point <= colourrules::LastPoint; ++point) {
         const Rgb rgb = saturated(point);
         QVERIFY2(std::max({rgb.red, rgb.green, rgb.blue}) <= 254, toString(rgb));
         QVERIFY2(std::min({rgb.red, rgb.green, rgb.blue}) == 0, toString(rgb));
@@ -226,16 +209,12 @@ void tst_ColourRules::sliceBrightness()
                                              0.2999999225139618,
                                              0.19999992847442627,
                                              0.09999992698431015};
-    const std::array<float, 10> slices = sliceBrightnesses();
+    const std::vector<float> slices = colourrules::SliceBrightnesses();
+    QCOMPARE(slices.size(), expected.size());
     for (std::size_t i = 0; i < slices.size(); ++i)
         QCOMPARE(static_cast<double>(slices[i]), expected[i]);
-
-    int passes = 0;
-    float brightness = 1;
-    for (; forms::LoopGoesOn(brightness, 0, -0.1f); brightness += -0.1f)
-        ++passes;
-    QCOMPARE(passes, 10);
-    QCOMPARE(static_cast<double>(brightness), -7.450580596923828e-8);
+    // The counter as the cylinder's loop leaves it.
+    QCOMPARE(static_cast<double>(slices.back() + colourrules::SliceStep), -7.450580596923828e-8);
 
     QCOMPARE(colourrules::Darken(255, slices[9]), std::int16_t(25));
     QCOMPARE(colourrules::Darken(254, slices[9]), std::int16_t(25));
@@ -285,7 +264,7 @@ void tst_ColourRules::darkening()
     QFETCH(int, green);
     QFETCH(int, blue);
 
-    const float brightness = sliceBrightnesses()[slice];
+    const float brightness = colourrules::SliceBrightnesses()[slice];
     const Rgb white = mixed(pointIndex, radius);
     const Rgb dark{colourrules::Darken(white.red, brightness), colourrules::Darken(white.green, brightness),
                    colourrules::Darken(white.blue, brightness)};

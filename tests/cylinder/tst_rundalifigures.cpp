@@ -17,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+using colourrules::Figure;
 using forms::RGB;
 using rundalitest::Background;
 using rundalitest::click;
@@ -25,20 +26,22 @@ using rundalitest::shownWindow;
 namespace {
 
 
-// Where each dot of a figure drawn once on a cleared window ends up; replayed once
-// per test run, the window's size and units being the same every time.
-const DotReplay &replayOf(const frmRundali &form, int figure, int dotWidth)
+// Where each dot of a figure drawn once on a cleared window ends up, in dots as wide
+// as its button sets them or a single pixel; replayed once per test run, the window's
+// size and units being the same every time.
+const DotReplay &replayOf(const frmRundali &form, Figure figure, bool singlePixelDots = false)
 {
-    static std::map<std::pair<int, int>, std::unique_ptr<DotReplay>> replays;
-    std::unique_ptr<DotReplay> &replay = replays[{figure, dotWidth}];
+    static std::map<std::pair<Figure, bool>, std::unique_ptr<DotReplay>> replays;
+    std::unique_ptr<DotReplay> &replay = replays[{figure, singlePixelDots}];
     if (!replay) {
         replay = std::make_unique<DotReplay>(form);
-        if (figure == 1)
+        const int dotWidth = singlePixelDots ? 1 : colourrules::RowOf(figure).dotWidth;
+        if (figure == Figure::HueCircle)
             replay->add(hueCircleDots(), dotWidth);
-        else if (figure == 2)
+        else if (figure == Figure::SaturationDisc)
             replay->add(saturationDiscDots(), dotWidth);
         else
-            replay->add(cylinderSliceDots(sliceBrightnesses().back()), dotWidth);
+            replay->add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), dotWidth);
     }
     return *replay;
 }
@@ -126,9 +129,9 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
     frmRundali &form = shownWindow();
     click(form.Start1);
 
-    const QImage expected = replayOf(form, 1, 10).paintedOver(clearedImage(form, Background));
+    const QImage expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
-    QCOMPARE(form.currentFigure, 1);
+    QCOMPARE(form.currentFigure, Figure::HueCircle);
     QCOMPARE(form.radius, 0.0f);
     QCOMPARE(form.pointIndex, 500);
     QCOMPARE(form.DrawWidth(), 10);
@@ -145,13 +148,13 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
 
 void tst_RundaliFigures::hueCircleFirstAndLastDot()
 {
-    const QPointF first = ringPoint(1000, 0);
+    const QPointF first = ringPoint(colourrules::Rim, 0);
     QCOMPARE(qRound(first.x()), -500);
     QCOMPARE(qRound(first.y()), -866);
 
     frmRundali &form = shownWindow();
     click(form.Start1);
-    const DotReplay &replay = replayOf(form, 1, 10);
+    const DotReplay &replay = replayOf(form, Figure::HueCircle);
 
     // What is left of the first dot lies within its 10 pixels round (-500, -866);
     // the replay counts device pixels.
@@ -165,14 +168,15 @@ void tst_RundaliFigures::hueCircleFirstAndLastDot()
         QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(254, 0, 127)));
     }
 
-    // The last dot, point 499 of the ring of radius 8, lies whole on top.
+    // The last dot, the last point of the innermost ring (radius 8), lies whole on top.
     const std::vector<QPoint> lastPixels = replay.pixelsOf(replay.size() - 1);
     QVERIFY(lastPixels.size() >= 70 * dpr * dpr);
-    const QPointF last = form.mapping().toDevice(ringPoint(8, 499).x(), ringPoint(8, 499).y());
+    const QPointF lastPlace = ringPoint(colourrules::RingRadii(Figure::HueCircle).back(), colourrules::LastPoint);
+    const QPointF last = form.mapping().toDevice(lastPlace.x(), lastPlace.y());
     for (const QPoint &pixel : lastPixels)
         QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < reach);
-    QCOMPARE(form.pointX, static_cast<float>(ringPoint(8, 499).x()));
-    QCOMPARE(form.pointY, static_cast<float>(ringPoint(8, 499).y()));
+    QCOMPARE(form.pointX, static_cast<float>(lastPlace.x()));
+    QCOMPARE(form.pointY, static_cast<float>(lastPlace.y()));
 }
 
 void tst_RundaliFigures::hueCircleClockFace_data()
@@ -204,8 +208,7 @@ void tst_RundaliFigures::hueCircleClockFace()
 
     frmRundali &form = shownWindow();
     click(form.Start1);
-    const int ring = static_cast<int>((1000 - radius) / 8);
-    compareDot(form, replayOf(form, 1, 10), ring * 500 + pointIndex, colour);
+    compareDot(form, replayOf(form, Figure::HueCircle), dotIndex(Figure::HueCircle, radius, pointIndex), colour);
 }
 
 void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
@@ -219,7 +222,8 @@ void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
     QCOMPARE(form.haltFlag, 1);
     QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
 
-    QCOMPARE(imageDifference(once, replayOf(form, 1, 10).paintedOver(clearedImage(form, Background))), QString());
+    const QImage expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
+    QCOMPARE(imageDifference(once, expected), QString());
 }
 
 void tst_RundaliFigures::hueCircleTakesNoInput()
@@ -239,10 +243,10 @@ void tst_RundaliFigures::saturationDiscIsPaintedExactly()
     frmRundali &form = shownWindow();
     click(form.Start2);
 
-    const QImage expected = replayOf(form, 2, 10).paintedOver(clearedImage(form, Background));
+    const QImage expected = replayOf(form, Figure::SaturationDisc).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
 
-    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(form.currentFigure, Figure::SaturationDisc);
     QCOMPARE(form.radius, 0.0f);
     QCOMPARE(form.pointIndex, 500);
     QCOMPARE(form.whiteShare, 0.995f);
@@ -290,17 +294,17 @@ void tst_RundaliFigures::saturationDisc()
 
     frmRundali &form = shownWindow();
     drawFigure(form, form.Start2, singlePixelDots);
-    const int ring = static_cast<int>((1000 - radius) / 5);
-    compareDot(form, replayOf(form, 2, singlePixelDots ? 1 : 10), ring * 500 + pointIndex, colour);
+    compareDot(form, replayOf(form, Figure::SaturationDisc, singlePixelDots),
+               dotIndex(Figure::SaturationDisc, radius, pointIndex), colour);
 }
 
 void tst_RundaliFigures::saturationDiscInnermostRing()
 {
     frmRundali &form = shownWindow();
     click(form.Start2);
-    const DotReplay &replay = replayOf(form, 2, 10);
+    const DotReplay &replay = replayOf(form, Figure::SaturationDisc);
     int pixelsRead = 0;
-    for (int dot = replay.size() - 500; dot < replay.size(); ++dot) {
+    for (int dot = replay.size() - colourrules::PointsPerRing; dot < replay.size(); ++dot) {
         for (const QPoint &pixel : replay.pixelsOf(dot)) {
             const forms::Colour colour = pointAt(form, pixel);
             for (const int component : {forms::Red(colour), forms::Green(colour), forms::Blue(colour)})
@@ -320,14 +324,14 @@ void tst_RundaliFigures::cylinderClearsAndPaintsTenSlices()
 
     // Cleared first; ten slices at the same place leave the last one, of brightness
     // 0.09999992698431015, on top.
-    const QImage expected = replayOf(form, 3, 20).paintedOver(clearedImage(form, Background));
+    const QImage expected = replayOf(form, Figure::ColourCylinder).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
 
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
     QCOMPARE(form.radius, 0.0f);
     QCOMPARE(form.pointIndex, 500);
     QCOMPARE(form.whiteShare, 0.99f);
-    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(form.currentFigure, Figure::ColourCylinder);
     QCOMPARE(form.DrawWidth(), 20);
 }
 
@@ -354,8 +358,8 @@ void tst_RundaliFigures::cylinderLastSlice()
 
     frmRundali &form = shownWindow();
     drawFigure(form, form.start3, singlePixelDots);
-    const int ring = static_cast<int>((1000 - radius) / 10);
-    compareDot(form, replayOf(form, 3, singlePixelDots ? 1 : 20), ring * 500 + pointIndex, colour);
+    compareDot(form, replayOf(form, Figure::ColourCylinder, singlePixelDots),
+               dotIndex(Figure::ColourCylinder, radius, pointIndex), colour);
 }
 
 void tst_RundaliFigures::cylinderInnermostRing()
@@ -363,9 +367,9 @@ void tst_RundaliFigures::cylinderInnermostRing()
     // Every dot of the last slice's innermost ring, radius 10, is the same grey.
     frmRundali &form = shownWindow();
     click(form.start3);
-    const DotReplay &replay = replayOf(form, 3, 20);
+    const DotReplay &replay = replayOf(form, Figure::ColourCylinder);
     int pixelsRead = 0;
-    for (int dot = replay.size() - 500; dot < replay.size(); ++dot) {
+    for (int dot = replay.size() - colourrules::PointsPerRing; dot < replay.size(); ++dot) {
         for (const QPoint &pixel : replay.pixelsOf(dot)) {
             QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(25, 25, 25)));
             ++pixelsRead;
@@ -522,7 +526,7 @@ void tst_RundaliFigures::redrawWithoutFigure()
     frmRundali &form = shownWindow();
     click(form.cmdInfo);
     click(form.cmdInfo);
-    QCOMPARE(form.currentFigure, 0);
+    QCOMPARE(form.currentFigure, Figure::None);
     QVERIFY(form.image() == clearedImage(form, Background));
 }
 
@@ -544,7 +548,7 @@ void tst_RundaliFigures::redrawHueCircle()
     replay.add(hueCircleDots(), 3);
     QCOMPARE(imageDifference(form.image(), replay.paintedOver(covered)), QString());
     QCOMPARE(form.DrawWidth(), 3);
-    QCOMPARE(form.currentFigure, 1);
+    QCOMPARE(form.currentFigure, Figure::HueCircle);
 }
 
 void tst_RundaliFigures::redrawSaturationDisc()
@@ -563,7 +567,7 @@ void tst_RundaliFigures::redrawSaturationDisc()
     QCOMPARE(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background))), QString());
     QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
     QCOMPARE(form.DrawWidth(), 4);
-    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(form.currentFigure, Figure::SaturationDisc);
     QCOMPARE(form.radius, 0.0f);
 }
 
@@ -580,10 +584,10 @@ void tst_RundaliFigures::redrawColourCylinder()
 
     // Not cleared first, and the dots keep the window's width.
     DotReplay replay(form);
-    replay.add(cylinderSliceDots(sliceBrightnesses().back()), 4);
+    replay.add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), 4);
     QCOMPARE(imageDifference(form.image(), replay.paintedOver(marked)), QString());
     QCOMPARE(form.DrawWidth(), 4);
-    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(form.currentFigure, Figure::ColourCylinder);
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
 }
 

@@ -189,7 +189,7 @@ void tst_RundaliLayout::looks()
         QCOMPARE(boxes[i]->font().pixelSize(), forms::ClassicFont(24, false).pixelSize());
     }
     QCOMPARE(form.haltFlag, 0);
-    QCOMPARE(form.currentFigure, 0);
+    QCOMPARE(form.currentFigure, colourrules::Figure::None);
     QCOMPARE(static_cast<double>(form.piValue), 3.1415927410125732);
     QCOMPARE(static_cast<double>(form.angleStep), 0.012566370889544487);
 }

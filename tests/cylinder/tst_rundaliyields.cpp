@@ -16,6 +16,7 @@
 
 #include <cmath>
 
+using colourrules::Figure;
 using forms::RGB;
 using rundalitest::Background;
 using rundalitest::click;
@@ -25,8 +26,6 @@ namespace {
 
 // Passes a halted figure waits before the test resumes it.
 constexpr int HaltedPasses = 5;
-
-enum class Figure { Disc, Cylinder };
 
 // Where a figure stands when it yields: the slice's brightness (0 for the disc, which
 // leaves it alone) and the radius of the ring just drawn, or 0 after a slice.
@@ -67,13 +66,13 @@ Pass passOf(const frmRundali &form)
 std::vector<Pass> everyYield(Figure figure)
 {
     std::vector<Pass> passes;
-    if (figure == Figure::Disc) {
-        for (float radius = 1000; radius >= 3; radius += -5)
+    if (figure == Figure::SaturationDisc) {
+        for (const float radius : colourrules::RingRadii(figure))
             passes.push_back({0, radius});
         return passes;
     }
-    for (const float brightness : sliceBrightnesses()) {
-        for (float radius = 1000; radius >= 3; radius += -10)
+    for (const float brightness : colourrules::SliceBrightnesses()) {
+        for (const float radius : colourrules::RingRadii(figure))
             passes.push_back({brightness, radius});
         passes.push_back({brightness, 0});
     }
@@ -83,32 +82,33 @@ std::vector<Pass> everyYield(Figure figure)
 // The dots of a figure up to and including the ring of a pass.
 void addFigureUpTo(DotReplay &replay, Figure figure, Pass last)
 {
-    if (figure == Figure::Disc) {
-        replay.add(saturationDiscDots(1000, last.radius), 10);
+    const int dotWidth = colourrules::RowOf(figure).dotWidth;
+    if (figure == Figure::SaturationDisc) {
+        replay.add(saturationDiscDots(last.radius), dotWidth);
         return;
     }
-    for (const float brightness : sliceBrightnesses()) {
+    for (const float brightness : colourrules::SliceBrightnesses()) {
         if (brightness == last.brightness) {
-            replay.add(cylinderSliceDots(brightness, 1000, std::max(last.radius, 3.0f)), 20);
+            replay.add(cylinderSliceDots(brightness, last.radius), dotWidth);
             return;
         }
-        replay.add(cylinderSliceDots(brightness), 20);
+        replay.add(cylinderSliceDots(brightness), dotWidth);
     }
 }
 
 QImage wholeFigure(const frmRundali &form, Figure figure)
 {
     DotReplay replay(form);
-    if (figure == Figure::Disc)
-        replay.add(saturationDiscDots(), 10);
+    if (figure == Figure::SaturationDisc)
+        replay.add(saturationDiscDots(), colourrules::RowOf(figure).dotWidth);
     else
-        replay.add(cylinderSliceDots(sliceBrightnesses().back()), 20);
+        replay.add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), colourrules::RowOf(figure).dotWidth);
     return replay.paintedOver(clearedImage(form, Background));
 }
 
 forms::CommandButton *startButton(frmRundali &form, Figure figure)
 {
-    return figure == Figure::Disc ? form.Start2 : form.start3;
+    return figure == Figure::SaturationDisc ? form.Start2 : form.start3;
 }
 
 } // namespace
@@ -159,8 +159,8 @@ void tst_RundaliYields::cleanup()
 void tst_RundaliYields::everyRingYieldsOnce_data()
 {
     QTest::addColumn<Figure>("figure");
-    QTest::newRow("disc") << Figure::Disc;
-    QTest::newRow("cylinder") << Figure::Cylinder;
+    QTest::newRow("disc") << Figure::SaturationDisc;
+    QTest::newRow("cylinder") << Figure::ColourCylinder;
 }
 
 void tst_RundaliYields::everyRingYieldsOnce()
@@ -181,17 +181,17 @@ void tst_RundaliYields::haltAndResume_data()
     QTest::addColumn<Pass>("haltAt");
     QTest::addColumn<int>("key"); // 0: the buttons are clicked
 
-    const std::vector<float> slices = sliceBrightnesses();
-    QTest::newRow("disc, halted after ring 900") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900} << 0;
-    QTest::newRow("disc, flag already set") << Figure::Disc << true << Pass{} << Pass{0, 1000} << 0;
-    QTest::newRow("cylinder, halted in slice 2") << Figure::Cylinder << false << Pass{slices[1], 500}
+    const std::vector<float> slices = colourrules::SliceBrightnesses();
+    QTest::newRow("disc, halted after ring 900") << Figure::SaturationDisc << false << Pass{0, 900} << Pass{0, 900} << 0;
+    QTest::newRow("disc, flag already set") << Figure::SaturationDisc << true << Pass{} << Pass{0, 1000} << 0;
+    QTest::newRow("cylinder, halted in slice 2") << Figure::ColourCylinder << false << Pass{slices[1], 500}
                                                  << Pass{slices[1], 500} << 0;
-    QTest::newRow("cylinder, flag already set") << Figure::Cylinder << true << Pass{} << Pass{slices[0], 1000} << 0;
+    QTest::newRow("cylinder, flag already set") << Figure::ColourCylinder << true << Pass{} << Pass{slices[0], 1000} << 0;
     // The yield between slices does not look at the flag.
-    QTest::newRow("cylinder, halt between slices") << Figure::Cylinder << false << Pass{slices[0], 0}
+    QTest::newRow("cylinder, halt between slices") << Figure::ColourCylinder << false << Pass{slices[0], 0}
                                                    << Pass{slices[1], 1000} << 0;
-    QTest::newRow("disc, by Space") << Figure::Disc << false << Pass{0, 900} << Pass{0, 900} << int(Qt::Key_Space);
-    QTest::newRow("cylinder, by Return") << Figure::Cylinder << false << Pass{slices[1], 500}
+    QTest::newRow("disc, by Space") << Figure::SaturationDisc << false << Pass{0, 900} << Pass{0, 900} << int(Qt::Key_Space);
+    QTest::newRow("cylinder, by Return") << Figure::ColourCylinder << false << Pass{slices[1], 500}
                                          << Pass{slices[1], 500} << int(Qt::Key_Return);
 }
 
@@ -219,7 +219,7 @@ void tst_RundaliYields::haltAndResume()
     forms::Colour pointed = -1;
     QStringList readout;
     QString described;
-    const QPointF rimBlue = ringPoint(1000, 125);
+    const QPointF rimBlue = ringPoint(colourrules::Rim, 125);
     YieldScript script([&] {
         // Keys pressed outside the figure let the event loop pass too.
         if (!forms::HandlerScope::anyRunning())
@@ -255,7 +255,7 @@ void tst_RundaliYields::haltAndResume()
     QCOMPARE(passesDiffer(seen, expected), QString());
     QCOMPARE(captionWhileHalted, QStringLiteral("Weiter"));
     // Told to a screen reader as soon as the figure starts.
-    QVERIFY2(described.startsWith(figure == Figure::Disc ? "Sättigungsscheibe" : "Farbzylinder"), qPrintable(described));
+    QVERIFY2(described.startsWith(figure == Figure::SaturationDisc ? "Sättigungsscheibe" : "Farbzylinder"), qPrintable(described));
 
     DotReplay partial(form);
     addFigureUpTo(partial, figure, haltAt);
@@ -277,7 +277,7 @@ void tst_RundaliYields::start1WhileDiscHalted()
     int passesAtHalt = 0;
     std::vector<Pass> seen;
     QImage afterCircle;
-    std::tuple<int, float, int, int, int, QString> stateAfterCircle;
+    std::tuple<Figure, float, int, int, int, QString> stateAfterCircle;
     YieldScript script([&] {
         seen.push_back(passOf(form));
         if (form.radius == 900 && form.haltFlag == 0 && passesAtHalt == 0)
@@ -297,9 +297,9 @@ void tst_RundaliYields::start1WhileDiscHalted()
     click(form.Start2);
 
     // The circle is drawn whole at once; the flag and caption stay as they were.
-    QCOMPARE(stateAfterCircle, std::make_tuple(1, 0.0f, 500, 10, 1, QStringLiteral("Weiter")));
+    QCOMPARE(stateAfterCircle, std::make_tuple(Figure::HueCircle, 0.0f, 500, 10, 1, QStringLiteral("Weiter")));
     DotReplay replay(form);
-    replay.add(saturationDiscDots(1000, 900), 10);
+    replay.add(saturationDiscDots(900), 10);
     replay.add(hueCircleDots(), 10);
     QCOMPARE(imageDifference(afterCircle, replay.paintedOver(clearedImage(form, Background))), QString());
 
@@ -309,15 +309,15 @@ void tst_RundaliYields::start1WhileDiscHalted()
     QCOMPARE(std::count_if(seen.begin(), seen.end(), [](const Pass &pass) { return pass.radius < 900; }), 2);
     QCOMPARE(form.radius, -5.0f);
     QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
-    QCOMPARE(form.currentFigure, 1);
+    QCOMPARE(form.currentFigure, Figure::HueCircle);
 }
 
 void tst_RundaliYields::start2InsideCylinder()
 {
-    const std::vector<float> slices = sliceBrightnesses();
+    const std::vector<float> slices = colourrules::SliceBrightnesses();
     frmRundali &form = shownWindow();
     std::vector<Pass> seen;
-    std::tuple<int, int, float> stateAfterDisc;
+    std::tuple<Figure, int, float> stateAfterDisc;
     YieldScript script([&] {
         seen.push_back(passOf(form));
         if (passOf(form) == Pass{slices[1], 500}) {
@@ -326,7 +326,7 @@ void tst_RundaliYields::start2InsideCylinder()
         }
     });
     click(form.start3);
-    QCOMPARE(stateAfterDisc, std::make_tuple(2, 10, 0.0f));
+    QCOMPARE(stateAfterDisc, std::make_tuple(Figure::SaturationDisc, 10, 0.0f));
 
     // The slice ends at once; the slices left start from the rim with the disc's dots.
     const auto resumed = std::find(seen.begin(), seen.end(), Pass{slices[1], 500}) + 1;
@@ -336,13 +336,13 @@ void tst_RundaliYields::start2InsideCylinder()
 
     DotReplay replay(form);
     replay.add(cylinderSliceDots(slices[0]), 20);
-    replay.add(cylinderSliceDots(slices[1], 1000, 500), 20);
+    replay.add(cylinderSliceDots(slices[1], 500), 20);
     replay.add(saturationDiscDots(), 10);
     for (std::size_t slice = 2; slice < slices.size(); ++slice)
         replay.add(cylinderSliceDots(slices[slice]), 10);
     QCOMPARE(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background))), QString());
     QCOMPARE(form.DrawWidth(), 10);
-    QCOMPARE(form.currentFigure, 2);
+    QCOMPARE(form.currentFigure, Figure::SaturationDisc);
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
 }
 
@@ -352,15 +352,15 @@ void tst_RundaliYields::cylinderInsideDiscEndsIt()
     std::vector<Pass> seen;
     YieldScript script([&] {
         seen.push_back(passOf(form));
-        if (form.radius == 900 && form.currentFigure == 2)
+        if (form.radius == 900 && form.currentFigure == Figure::SaturationDisc)
             click(form.start3);
     });
     click(form.Start2);
 
     QCOMPARE(seen.size(), std::size_t(21));
-    QCOMPARE(imageDifference(form.image(), wholeFigure(form, Figure::Cylinder)), QString());
+    QCOMPARE(imageDifference(form.image(), wholeFigure(form, Figure::ColourCylinder)), QString());
     QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
-    QCOMPARE(form.currentFigure, 3);
+    QCOMPARE(form.currentFigure, Figure::ColourCylinder);
     QCOMPARE(form.DrawWidth(), 20);
     QCOMPARE(form.radius, -5.0f);
 }
@@ -376,18 +376,18 @@ void tst_RundaliYields::redrawReadsFigureAfresh()
     std::vector<Pass> seen;
     YieldScript script([&] {
         seen.push_back(passOf(form));
-        if (form.radius == 900 && form.currentFigure == 2)
+        if (form.radius == 900 && form.currentFigure == Figure::SaturationDisc)
             click(form.start3);
     });
     click(form.cmdInfo);
 
-    std::vector<Pass> expected = everyYield(Figure::Disc);
+    std::vector<Pass> expected = everyYield(Figure::SaturationDisc);
     expected.resize(21);
-    const std::vector<Pass> cylinder = everyYield(Figure::Cylinder);
+    const std::vector<Pass> cylinder = everyYield(Figure::ColourCylinder);
     expected.insert(expected.end(), cylinder.begin(), cylinder.end());
     QCOMPARE(passesDiffer(seen, expected), QString());
-    QCOMPARE(form.currentFigure, 3);
-    QCOMPARE(imageDifference(form.image(), wholeFigure(form, Figure::Cylinder)), QString());
+    QCOMPARE(form.currentFigure, Figure::ColourCylinder);
+    QCOMPARE(imageDifference(form.image(), wholeFigure(form, Figure::ColourCylinder)), QString());
 }
 
 void tst_RundaliYields::endWhileDrawing_data()
@@ -399,17 +399,17 @@ void tst_RundaliYields::endWhileDrawing_data()
     QTest::addColumn<int>("endAtPass");
     QTest::addColumn<int>("key"); // 0: Ende is clicked
 
-    QTest::newRow("Ende while the disc draws") << Figure::Disc << false << false << false << 3 << 0;
-    QTest::newRow("Ende while the disc is halted") << Figure::Disc << false << true << false << 3 << 0;
-    QTest::newRow("close button while the cylinder draws") << Figure::Cylinder << false << false << true << 3 << 0;
-    QTest::newRow("close button while the cylinder is halted") << Figure::Cylinder << false << true << true << 3 << 0;
-    QTest::newRow("Ende between two slices") << Figure::Cylinder << false << false << false << 101 << 0;
-    QTest::newRow("Ende while the disc is redrawn") << Figure::Disc << true << false << false << 3 << 0;
+    QTest::newRow("Ende while the disc draws") << Figure::SaturationDisc << false << false << false << 3 << 0;
+    QTest::newRow("Ende while the disc is halted") << Figure::SaturationDisc << false << true << false << 3 << 0;
+    QTest::newRow("close button while the cylinder draws") << Figure::ColourCylinder << false << false << true << 3 << 0;
+    QTest::newRow("close button while the cylinder is halted") << Figure::ColourCylinder << false << true << true << 3 << 0;
+    QTest::newRow("Ende between two slices") << Figure::ColourCylinder << false << false << false << 101 << 0;
+    QTest::newRow("Ende while the disc is redrawn") << Figure::SaturationDisc << true << false << false << 3 << 0;
     QTest::newRow("close button while the cylinder is redrawn, halted")
-        << Figure::Cylinder << true << true << true << 3 << 0;
-    QTest::newRow("Ende by keypad Enter while the disc is halted") << Figure::Disc << false << true << false << 3
+        << Figure::ColourCylinder << true << true << true << 3 << 0;
+    QTest::newRow("Ende by keypad Enter while the disc is halted") << Figure::SaturationDisc << false << true << false << 3
                                                                    << int(Qt::Key_Enter);
-    QTest::newRow("Ende by Space while the cylinder draws") << Figure::Cylinder << false << false << false << 3
+    QTest::newRow("Ende by Space while the cylinder draws") << Figure::ColourCylinder << false << false << false << 3
                                                             << int(Qt::Key_Space);
 }
 
