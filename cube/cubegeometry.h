@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dotgrid.h"
+
 #include <array>
 
 // Where the colour cube lies in the cube picture's units: the oblique projection of a
@@ -57,6 +59,20 @@ static_assert(FrontFaceDot(127.5f, 255) == Project(127.5f, 0, 255));
 static_assert(LeftFaceDot(255, 127.5f) == Project(0, 255, 127.5f));
 static_assert(TopFaceDot(127.5f, 255).x == Project(127.5f, 255, 255).x
               && TopFaceDot(127.5f, 255).y == Project(127.5f, 255, 255).y - 0.5f);
+
+// The faces' dots as the grids the drawing loops lay them in: the first dot, one step
+// of the outer and of the inner loop, and the passes of each (0 to 255 in half steps
+// on the front face, in whole steps on the others).
+constexpr forms::DotGrid Grid(Point first, Point outerNext, Point innerNext, int passes)
+{
+    return {.firstX = first.x, .firstY = first.y,
+            .outerX = outerNext.x - first.x, .outerY = outerNext.y - first.y, .outerCount = passes,
+            .innerX = innerNext.x - first.x, .innerY = innerNext.y - first.y, .innerCount = passes};
+}
+constexpr forms::DotGrid FrontFaceGrid = Grid(FrontFaceDot(0, 0), FrontFaceDot(0.5f, 0), FrontFaceDot(0, 0.5f), 511);
+constexpr forms::DotGrid LeftFaceGrid = Grid(LeftFaceDot(0, 0), LeftFaceDot(1, 0), LeftFaceDot(0, 1), 256);
+// Green runs in the outer loop of the top face.
+constexpr forms::DotGrid TopFaceGrid = Grid(TopFaceDot(0, 0), TopFaceDot(0, 1), TopFaceDot(1, 0), 256);
 
 // The front face (green 0) at a point of the picture: its red and its blue there.
 constexpr float RedOnFrontFace(float x)

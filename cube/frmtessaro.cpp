@@ -24,14 +24,6 @@ constexpr forms::Colour Grey = RGB(128, 128, 128);
 constexpr int FaceDotWidth = 2;
 constexpr int SectionDotWidth = 4;
 
-// The dot grids of the faces and of the section square, for surfaces on which one
-// step is wider than the dots: there the holes between them are filled.
-constexpr forms::DotGrid FrontFace{.firstX = 200, .firstY = 0, .outerX = 0.75, .outerY = 0, .outerCount = 511,
-                                   .innerX = 0, .innerY = 0.75, .innerCount = 511};
-constexpr forms::DotGrid LeftFace{.firstX = 200, .firstY = 0, .outerX = -0.5, .outerY = 0.5, .outerCount = 256,
-                                  .innerX = 0, .innerY = 1.5, .innerCount = 256};
-constexpr forms::DotGrid TopFace{.firstX = 200, .firstY = 382, .outerX = -0.5, .outerY = 0.5, .outerCount = 256,
-                                 .innerX = 1.5, .innerY = 0, .innerCount = 256};
 // Every cut paints a dot at each whole point of the square, in whatever order.
 constexpr forms::DotGrid SectionSquare{.firstX = 0, .firstY = 0, .outerX = 1, .outerY = 0, .outerCount = 256,
                                        .innerX = 0, .innerY = 1, .innerCount = 256};
@@ -147,8 +139,10 @@ void frmTessaro::DrawCube()
 {
     forms::PictureBox &cube = *Picture1;
 
+    // Each face names its grid: where one step is wider on screen than the dots, as on
+    // large screens, the holes between them are filled.
     // Front face, green 0. Half steps: even components cover most of the face.
-    cube.setSolidDrawWidth(FaceDotWidth, FrontFace);
+    cube.setSolidDrawWidth(FaceDotWidth, cubegeometry::FrontFaceGrid);
     for (redValue = 0; LoopGoesOn(redValue, 255, 0.5f); redValue += 0.5f)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 0.5f); blueValue += 0.5f) {
             const cubegeometry::Point dot = cubegeometry::FrontFaceDot(redValue, blueValue);
@@ -156,7 +150,7 @@ void frmTessaro::DrawCube()
         }
 
     // Left face, red 0.
-    cube.setSolidDrawWidth(FaceDotWidth, LeftFace);
+    cube.setSolidDrawWidth(FaceDotWidth, cubegeometry::LeftFaceGrid);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
         for (blueValue = 0; LoopGoesOn(blueValue, 255, 1); blueValue += 1) {
             const cubegeometry::Point dot = cubegeometry::LeftFaceDot(greenValue, blueValue);
@@ -164,7 +158,7 @@ void frmTessaro::DrawCube()
         }
 
     // Top face, blue 255.
-    cube.setSolidDrawWidth(FaceDotWidth, TopFace);
+    cube.setSolidDrawWidth(FaceDotWidth, cubegeometry::TopFaceGrid);
     for (greenValue = 0; LoopGoesOn(greenValue, 255, 1); greenValue += 1)
         for (redValue = 0; LoopGoesOn(redValue, 255, 1); redValue += 1) {
             const cubegeometry::Point dot = cubegeometry::TopFaceDot(redValue, greenValue);
