@@ -6,6 +6,7 @@
 #include "loadedforms.h"
 #include "presenter.h"
 #include "surfaceaccessible.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -139,10 +140,11 @@ void Form::prepareFirstShow()
         applyOuterSize();
     }
     if (!m_placed && origin) {
-        QRect outer(QPoint(), m_outer);
-        outer.moveCenter(origin->frameGeometry().center());
-        move(std::max(available.left(), std::min(outer.left(), available.right() + 1 - outer.width())),
-             std::max(available.top(), std::min(outer.top(), available.bottom() + 1 - outer.height())));
+        // The control that opened this form, as a rule the button that closes it again.
+        QRect opener;
+        if (const QWidget *control = origin->focusWidget(); control && control != origin)
+            opener = QRect(control->mapToGlobal(QPoint()), control->size());
+        move(PlaceOver(m_outer, origin->frameGeometry(), opener, available).topLeft());
         m_placed = true;
     }
     if (m_placed)

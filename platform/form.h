@@ -33,8 +33,8 @@ public:
 
     // Loads the form (its Load event) on first use and shows it without owner and
     // without blocking. Shown for the first time without a Move, it is centred over
-    // the form it was opened from; a resizable form is made no larger than the
-    // screen's free area.
+    // the form it was opened from, clear of the control that opened it where the
+    // screen allows; a resizable form is made no larger than the screen's free area.
     void Show();
     void Unload();
     void Load();

@@ -35,7 +35,7 @@ private slots:
         if (formstest::designFits(form, Designed))
             QCOMPARE(form->size(), Designed);
         QVERIFY(formstest::withinScreen(form));
-        QVERIFY(formstest::centredOver(form, main));
+        QVERIFY(formstest::placedOver(form, main, main->cmdInfo));
         QCOMPARE(form->BackColor(), RGB(255, 255, 255));
     }
 

@@ -296,7 +296,7 @@ void tst_RundaliLayout::infoWindow()
     frmInfoRundali &info = infoForm();
     QVERIFY(QTest::qWaitForWindowExposed(&info));
     QVERIFY(formstest::withinScreen(&info));
-    QVERIFY(formstest::centredOver(&info, &form));
+    QVERIFY(formstest::placedOver(&info, &form, form.cmdInfo));
 
     const std::map<QString, forms::Label *> labels = {
         {"Label1", info.Label1}, {"Label2", info.Label2}, {"Label3", info.Label3}, {"Label4", info.Label4}};

@@ -147,16 +147,25 @@ bool withinScreen(const QWidget *window)
     return window->screen()->availableGeometry().contains(window->frameGeometry());
 }
 
-bool centredOver(const QWidget *window, const QWidget *other)
+bool placedOver(const QWidget *window, const QWidget *other, const QWidget *opener)
 {
     const QRect available = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
+    const QRect control(opener->mapToGlobal(QPoint()), opener->size());
+    if (frame.intersects(control) && available.height() >= 768)
+        return false;
     const QPoint offset = frame.center() - other->frameGeometry().center();
-    // Off centre only where the screen's edge pushed it.
+    // Off centre only where the screen's edge pushed it, or just clear of the opener.
+    constexpr int Clearance = 9;
+    const bool clear = !frame.intersects(control);
     return (std::abs(offset.x()) <= 1
-            || (offset.x() > 0 ? frame.left() == available.left() : frame.right() == available.right()))
+            || (offset.x() > 0 ? frame.left() == available.left() : frame.right() == available.right())
+            || (clear && std::min(std::abs(frame.left() - control.right()), std::abs(control.left() - frame.right()))
+                             <= Clearance))
            && (std::abs(offset.y()) <= 1
-               || (offset.y() > 0 ? frame.top() == available.top() : frame.bottom() == available.bottom()));
+               || (offset.y() > 0 ? frame.top() == available.top() : frame.bottom() == available.bottom())
+               || (clear && std::min(std::abs(frame.top() - control.bottom()), std::abs(control.top() - frame.bottom()))
+                                <= Clearance));
 }
 
 bool readable(const forms::Label *label)

@@ -54,8 +54,10 @@ QString accessibleText(QObject *object, QAccessible::Text kind);
 bool designFits(const QWidget *window, QSize inner);
 // Whether the window lies within the screen's free area, frame included.
 bool withinScreen(const QWidget *window);
-// Whether the window is centred over the other one, as far as the screen's free area allows.
-bool centredOver(const QWidget *window, const QWidget *other);
+// Whether the window is centred over the other one, as far as the screen's free area
+// allows, or moved just clear of the control that opened it; on a screen of 768 pixels
+// or more it must not cover that control.
+bool placedOver(const QWidget *window, const QWidget *other, const QWidget *opener);
 // Whether the label shows all of its text in its container, at no less than the readable size.
 bool readable(const forms::Label *label);
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace forms {
+
+// Where a new window opens over the window it was opened from. Plain geometry in
+// screen pixels, frames included; it knows nothing of widgets.
+//
+// The window is centred over the other one and kept within the screen's free area.
+// Where it would then cover the control that opened it, it moves as little as it
+// must to clear that control, above, below or to one side, so the reader can still
+// reach the control that closes it again; where the screen has no room for that, it
+// stays centred.
+QRect PlaceOver(QSize window, const QRect &over, const QRect &keepClear, const QRect &available);
+
+} // namespace forms
