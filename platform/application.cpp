@@ -4,14 +4,22 @@
 #include "loadedforms.h"
 #include "runtimeerror.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace forms {
 
-Application::Application(int &argc, char **argv, const QString &name) : QApplication(argc, argv)
+Application::Application(int &argc, char **argv, const QString &name, const QString &desktopFileName)
+    : QApplication(argc, argv)
 {
     // No display name: Qt would append it to every window's caption.
     setApplicationName(name);
+    setDesktopFileName(desktopFileName);
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    setWindowIcon(icon);
     setQuitOnLastWindowClosed(false);
     connect(&LoadedForms::instance(), &LoadedForms::lastFormUnloaded, this, [] { exit(0); });
     SetRuntimeErrorDisplay([](const QString &message) {
