@@ -51,33 +51,33 @@ frmTessaro::frmTessaro() : Form(11370, 7920)
     using forms::AddButton;
     using forms::AddLabel;
     using forms::AddPicture;
-    cmdStart = AddButton(this, QStringLiteral("Start"), QRect(7440, 6960, 1335, 375), 0);
-    Picture1 = AddPicture(this, QRect(120, 120, 6375, 6135), 1);
+    cmdStart = AddButton(this, "cmdStart", QStringLiteral("Start"), QRect(7440, 6960, 1335, 375), 0);
+    Picture1 = AddPicture(this, "Picture1", QRect(120, 120, 6375, 6135), 1);
     Picture1->setBackColor(RGB(192, 192, 192));
-    Label1 = AddLabel(Picture1, QStringLiteral("r"), QRect(5640, 5640, 495, 375), RGB(255, 0, 0), 2);
-    Label3 = AddLabel(Picture1, QStringLiteral("g"), QRect(360, 5400, 735, 375), RGB(0, 255, 0), 3);
-    Label2 = AddLabel(Picture1, QStringLiteral("b"), QRect(360, 240, 735, 615), RGB(128, 128, 255), 4);
-    Picture2 = AddPicture(this, QRect(6840, 360, 4335, 3255), 5);
+    Label1 = AddLabel(Picture1, "Label1", QStringLiteral("r"), QRect(5640, 5640, 495, 375), RGB(255, 0, 0), 2);
+    Label3 = AddLabel(Picture1, "Label3", QStringLiteral("g"), QRect(360, 5400, 735, 375), RGB(0, 255, 0), 3);
+    Label2 = AddLabel(Picture1, "Label2", QStringLiteral("b"), QRect(360, 240, 735, 615), RGB(128, 128, 255), 4);
+    Picture2 = AddPicture(this, "Picture2", QRect(6840, 360, 4335, 3255), 5);
     Picture2->setBackColor(Black);
-    Picture3 = AddPicture(this, QRect(10440, 4680, 735, 615), 6);
-    Picture4 = AddPicture(this, QRect(6960, 4680, 615, 615), 7);
-    Picture5 = AddPicture(this, QRect(8160, 4680, 615, 615), 8);
-    Picture6 = AddPicture(this, QRect(9480, 4680, 615, 615), 9);
-    Label4 = AddLabel(this, QStringLiteral("+"), QRect(7560, 4920, 615, 255), Grey, 10);
-    Label5 = AddLabel(this, QStringLiteral("+"), QRect(8760, 4920, 495, 255), Grey, 11);
-    Label6 = AddLabel(this, QStringLiteral("="), QRect(10080, 4800, 375, 255), Grey, 12);
-    Label7 = AddLabel(this, QStringLiteral("Auf die Würfelflächen klicken!"), QRect(1440, 6480, 4575, 615), Grey, 13,
-                      forms::Label::Alignment::Left);
+    Picture3 = AddPicture(this, "Picture3", QRect(10440, 4680, 735, 615), 6);
+    Picture4 = AddPicture(this, "Picture4", QRect(6960, 4680, 615, 615), 7);
+    Picture5 = AddPicture(this, "Picture5", QRect(8160, 4680, 615, 615), 8);
+    Picture6 = AddPicture(this, "Picture6", QRect(9480, 4680, 615, 615), 9);
+    Label4 = AddLabel(this, "Label4", QStringLiteral("+"), QRect(7560, 4920, 615, 255), Grey, 10);
+    Label5 = AddLabel(this, "Label5", QStringLiteral("+"), QRect(8760, 4920, 495, 255), Grey, 11);
+    Label6 = AddLabel(this, "Label6", QStringLiteral("="), QRect(10080, 4800, 375, 255), Grey, 12);
+    Label7 = AddLabel(this, "Label7", QStringLiteral("Auf die Würfelflächen klicken!"), QRect(1440, 6480, 4575, 615),
+                      Grey, 13, forms::Label::Alignment::Left);
     Label7->setVisible(false);
-    Label8 = AddLabel(this, QStringLiteral("Maus über Schnittfläche bewegen!"), QRect(7200, 3720, 3495, 375), Grey,
-                      14);
-    Label9 = AddLabel(Picture2, QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"),
+    Label8 = AddLabel(this, "Label8", QStringLiteral("Maus über Schnittfläche bewegen!"),
+                      QRect(7200, 3720, 3495, 375), Grey, 14);
+    Label9 = AddLabel(Picture2, "Label9", QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"),
                       QRect(840, 960, 3135, 1095), Black, 15);
     Label9->setForeColor(RGB(255, 255, 255));
-    Label10 = AddLabel(Picture1, QStringLiteral("O"), QRect(1440, 5640, 615, 375), RGB(255, 255, 255), 16);
+    Label10 = AddLabel(Picture1, "Label10", QStringLiteral("O"), QRect(1440, 5640, 615, 375), RGB(255, 255, 255), 16);
     Label10->setFont(forms::ClassicFont(18, true));
-    cmdInfo = AddButton(this, QStringLiteral("Info ON"), QRect(9240, 6840, 1335, 495), 17);
-    cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(7320, 6120, 1455, 495), 18);
+    cmdInfo = AddButton(this, "cmdInfo", QStringLiteral("Info ON"), QRect(9240, 6840, 1335, 495), 17);
+    cmdEnde = AddButton(this, "cmdEnde", QStringLiteral("Ende"), QRect(7320, 6120, 1455, 495), 18);
 
     connect(cmdStart, &forms::CommandButton::Click, this, &frmTessaro::cmdStart_Click);
     connect(cmdInfo, &forms::CommandButton::Click, this, &frmTessaro::cmdInfo_Click);

@@ -14,30 +14,31 @@ frmInfoRundali::frmInfoRundali() : Form(12450, 6600)
     setResizable(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
-    const auto panel = [this](const QRect &place, forms::Colour background, int tabIndex, const QString &text) {
-        return forms::AddLabel(this, text, place, background, tabIndex, forms::Label::Alignment::Left);
+    const auto panel = [this](const char *name, const QRect &place, forms::Colour background, int tabIndex,
+                              const QString &text) {
+        return forms::AddLabel(this, name, text, place, background, tabIndex, forms::Label::Alignment::Left);
     };
 
-    Label1 = panel(QRect(240, 120, 5895, 3015), RGB(255, 224, 192), 3,
+    Label1 = panel("Label1", QRect(240, 120, 5895, 3015), RGB(255, 224, 192), 3,
                    QStringLiteral("Der Rundali wird mit Start1 aufgerufen. Er zeigt alle Farbtöne des Spektrumsvon Blau "
                                   "bis Rot in der dem Computer maximal möglichen Sättigung und schließt sich über die "
                                   "Purpurtöne, die im Spektrum nicht vor- kommen. Benachbarte Farben sind auch "
                                   "empfindungs- gemäß benachbart. Ein singulärer Punkt tritt allerdings in der Mitte auf, "
                                   "wo alle Farbtöne aufeinandertreffen. Diametral gegenüberliegende Farbtöne sind komple- "
                                   "mentär, ergänzen sich also zu Weiß."));
-    Label3 = panel(QRect(6360, 120, 6015, 3015), RGB(192, 255, 192), 1,
+    Label3 = panel("Label3", QRect(6360, 120, 6015, 3015), RGB(192, 255, 192), 1,
                    QStringLiteral("Mit Start2 wird die zunächst eindimensionale Mannig- faltikeit der Farbtöne auf zwei "
                                   "Dimensionen erweitert: Die Sättigung der Farben nimmt zur Mitte hin ab bis zum Weiß im "
                                   "Mittelpunkt. Mit dem Mauszeiger läßt sich nun wieder erkunden, wie der Computer die "
                                   "ungesättigteren Farbvalenzen erzeugt. Während im Rundali der (für den Computer) maximal "
                                   "gesättigten Farbtöne jeweil nur zwei Farbkomponenten von 0 verschiedene Werte hatten "
                                   "kommt nun eine dritte Komponente hinzu, so dass ein Weißanteil entsteht."));
-    Label2 = panel(QRect(240, 3240, 5895, 3135), RGB(255, 255, 192), 0,
+    Label2 = panel("Label2", QRect(240, 3240, 5895, 3135), RGB(255, 255, 192), 0,
                    QStringLiteral("Setzt man den Mauszeiger auf irgend einen Farbpunkt des Kreises, so erscheinen in den "
                                   "drei Fenstern Rot, Grün und Blau die Werte des Farbpunktes im RGB-Code. Man erkennt so, "
                                   "wie der Computer den jeweiligen Farbton aus den Grundfarben Rot, Grün und Blau additiv "
                                   "zusammenmischt. "));
-    Label4 = panel(QRect(6360, 3240, 6015, 3135), RGB(192, 255, 255), 2,
+    Label4 = panel("Label4", QRect(6360, 3240, 6015, 3135), RGB(192, 255, 255), 2,
                    QStringLiteral("Mit Start3 wird schließlich die dritte Dimension der Farbwelt erschlossen: Man denke "
                                   "sich viele Rundalie, wie sie mit Start2  erzeugt werden, zu einem Stapel auf- "
                                   "einandergelegt. Dabei soll die Helligkeit der Rundalie in dem Stapel nach unten hin "

@@ -31,18 +31,18 @@ frmRundali::frmRundali() : Form(14400, 10800)
 
     // Form_Load places the controls.
     using forms::AddButton;
-    Start1 = AddButton(this, QStringLiteral("Start1"), QRect(), 0);
-    Start2 = AddButton(this, QStringLiteral("Start2"), QRect(), 1);
-    start3 = AddButton(this, QStringLiteral("Start3"), QRect(), 2);
-    cmdStop = AddButton(this, QStringLiteral("Halt"), QRect(), 3);
+    Start1 = AddButton(this, "Start1", QStringLiteral("Start1"), QRect(), 0);
+    Start2 = AddButton(this, "Start2", QStringLiteral("Start2"), QRect(), 1);
+    start3 = AddButton(this, "start3", QStringLiteral("Start3"), QRect(), 2);
+    cmdStop = AddButton(this, "cmdStop", QStringLiteral("Halt"), QRect(), 3);
     cmdStop->setFont(forms::ClassicFont(13.5, false));
-    Text1 = forms::AddTextBox(this, QStringLiteral("Text1"), QRect(), RGB(255, 128, 128), 4);
-    Text2 = forms::AddTextBox(this, QStringLiteral("Text2"), QRect(), RGB(0, 255, 0), 5);
-    Text3 = forms::AddTextBox(this, QStringLiteral("Text3"), QRect(), RGB(128, 128, 255), 6);
+    Text1 = forms::AddTextBox(this, "Text1", QStringLiteral("Text1"), QRect(), RGB(255, 128, 128), 4);
+    Text2 = forms::AddTextBox(this, "Text2", QStringLiteral("Text2"), QRect(), RGB(0, 255, 0), 5);
+    Text3 = forms::AddTextBox(this, "Text3", QStringLiteral("Text3"), QRect(), RGB(128, 128, 255), 6);
     for (forms::TextBox *box : {Text1, Text2, Text3})
         box->setFont(forms::ClassicFont(24, false));
-    cmdEnde = AddButton(this, QStringLiteral("Ende"), QRect(), 7);
-    cmdInfo = AddButton(this, QStringLiteral("Info On"), QRect(), 8);
+    cmdEnde = AddButton(this, "cmdEnde", QStringLiteral("Ende"), QRect(), 7);
+    cmdInfo = AddButton(this, "cmdInfo", QStringLiteral("Info On"), QRect(), 8);
 
     // Connected before the handlers, so that a figure is described as it starts.
     new RundaliAccessibility(this);

@@ -15,10 +15,11 @@ void place(Control *control, const QRect &rect, int tabIndex)
 }
 } // namespace
 
-Label *AddLabel(DrawingSurface *container, const QString &caption, const QRect &rect, Colour background,
-                int tabIndex, Label::Alignment alignment)
+Label *AddLabel(DrawingSurface *container, const QString &name, const QString &caption, const QRect &rect,
+                Colour background, int tabIndex, Label::Alignment alignment)
 {
     auto *label = new Label(container);
+    label->setName(name);
     label->setCaption(caption);
     label->setBackColor(background);
     label->setAlignment(alignment);
@@ -26,25 +27,29 @@ Label *AddLabel(DrawingSurface *container, const QString &caption, const QRect &
     return label;
 }
 
-CommandButton *AddButton(DrawingSurface *container, const QString &caption, const QRect &rect, int tabIndex)
+CommandButton *AddButton(DrawingSurface *container, const QString &name, const QString &caption, const QRect &rect,
+                         int tabIndex)
 {
     auto *button = new CommandButton(container);
+    button->setObjectName(name);
     button->setCaption(caption);
     place(button, rect, tabIndex);
     return button;
 }
 
-PictureBox *AddPicture(DrawingSurface *container, const QRect &rect, int tabIndex)
+PictureBox *AddPicture(DrawingSurface *container, const QString &name, const QRect &rect, int tabIndex)
 {
     auto *picture = new PictureBox(container);
+    picture->setObjectName(name);
     place(picture, rect, tabIndex);
     return picture;
 }
 
-TextBox *AddTextBox(DrawingSurface *container, const QString &text, const QRect &rect, Colour background,
-                    int tabIndex)
+TextBox *AddTextBox(DrawingSurface *container, const QString &name, const QString &text, const QRect &rect,
+                    Colour background, int tabIndex)
 {
     auto *box = new TextBox(container);
+    box->setObjectName(name);
     box->setText(text);
     box->setBackColor(background);
     place(box, rect, tabIndex);

@@ -13,14 +13,15 @@ class DrawingSurface;
 class PictureBox;
 class TextBox;
 
-// Controls as a form's design places them: left, top, width and height in the
-// container's units (an empty place leaves the control for Form_Load to place), the
-// container's font, and a tab index.
-Label *AddLabel(DrawingSurface *container, const QString &caption, const QRect &place, Colour background,
-                int tabIndex, Label::Alignment alignment = Label::Alignment::Centre);
-CommandButton *AddButton(DrawingSurface *container, const QString &caption, const QRect &place, int tabIndex);
-PictureBox *AddPicture(DrawingSurface *container, const QRect &place, int tabIndex);
-TextBox *AddTextBox(DrawingSurface *container, const QString &text, const QRect &place, Colour background,
-                    int tabIndex);
+// Controls as a form's design places them, under the design's name (a widget's object
+// name, a label's own): left, top, width and height in the container's units (an empty
+// place leaves the control for Form_Load to place), the container's font, and a tab index.
+Label *AddLabel(DrawingSurface *container, const QString &name, const QString &caption, const QRect &place,
+                Colour background, int tabIndex, Label::Alignment alignment = Label::Alignment::Centre);
+CommandButton *AddButton(DrawingSurface *container, const QString &name, const QString &caption, const QRect &place,
+                         int tabIndex);
+PictureBox *AddPicture(DrawingSurface *container, const QString &name, const QRect &place, int tabIndex);
+TextBox *AddTextBox(DrawingSurface *container, const QString &name, const QString &text, const QRect &place,
+                    Colour background, int tabIndex);
 
 } // namespace forms

@@ -20,6 +20,9 @@ public:
     explicit Label(DrawingSurface *container);
     ~Label() override;
 
+    // The name the form's design gives it; a label has no object of its own to carry one.
+    QString Name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
     QString Caption() const override { return m_caption; }
     void setCaption(const QString &caption);
     bool Visible() const override { return m_visible; }
@@ -46,6 +49,7 @@ protected:
 private:
     void changed();
 
+    QString m_name;
     QString m_caption;
     bool m_visible = true;
     Colour m_backColor = RGB(255, 255, 255);

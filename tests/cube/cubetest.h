@@ -3,7 +3,6 @@
 #include "cubegeometry.h"
 #include "frmtessaro.h"
 
-#include "formregistry.h"
 #include "formstest.h"
 
 #include <QSignalSpy>
@@ -13,8 +12,8 @@
 #include <cstdlib>
 #include <functional>
 
-// Pixels read in user units, pixels found clearly inside one area of a picture, and
-// real pointer input waited for.
+// The tests' common start, pixels read in user units, pixels found clearly inside one
+// area of a picture, and real pointer input waited for.
 namespace cubetest {
 
 using Rgb = forms::ColourComponents;
@@ -37,18 +36,20 @@ inline QPointF halfway(cubegeometry::Point from, cubegeometry::Point to)
     return {(from.x + to.x) / 2.0, (from.y + to.y) / 2.0};
 }
 
-// The main window, shown and exposed, with the pointer parked on the window itself so
-// that a test's first move is a move even where the last test left the pointer.
-inline frmTessaro *shownTessaro()
+// What every test of the program starts from: drawing unpaced and runtime errors
+// thrown, the main window shown and exposed before each test, every form gone after it.
+class TessaroTest : public QObject
 {
-    frmTessaro &form = forms::FormRegistry::instance<frmTessaro>();
-    form.Show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        return nullptr;
-    // Not at 0, 0: QTest takes a null position for the widget's centre.
-    QTest::mouseMove(&form, QPoint(1, 1));
-    return &form;
-}
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    frmTessaro *form = nullptr;
+};
 
 // The user point at the centre of the device pixel amid a logical pixel: what the
 // pointer there reports, and where Point reads that very pixel.

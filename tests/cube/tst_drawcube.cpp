@@ -34,19 +34,11 @@ bool squareDots(const forms::DrawingSurface *surface, int width)
 } // namespace
 
 // The cube picture, read back from the cube surface.
-class TestDrawCube : public QObject
+class TestDrawCube : public cubetest::TessaroTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { formstest::prepare(); }
-    void init()
-    {
-        form = cubetest::shownTessaro();
-        QVERIFY(form);
-    }
-    void cleanup() { formstest::reset(); }
-
     void facesShowTheirColours_data()
     {
         QTest::addColumn<int>("red");
@@ -221,14 +213,14 @@ private slots:
     {
         QFETCH(bool, overCut);
         form->Picture1->setDrawWidth(7);
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QImage fresh = form->Picture1->image();
         if (overCut) {
             const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
             const QPoint face = formstest::pixelOf(form->Picture1, middle.x(), middle.y());
             QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
             QVERIFY(form->Picture1->image() != fresh);
-            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+            formstest::click(form->cmdStart);
         }
         QCOMPARE(form->redValue, 256.f);
         QCOMPARE(form->greenValue, 256.f);
@@ -237,8 +229,6 @@ private slots:
         QVERIFY(form->Picture1->image() == fresh);
     }
 
-private:
-    frmTessaro *form = nullptr;
 };
 
 QTEST_MAIN(TestDrawCube)

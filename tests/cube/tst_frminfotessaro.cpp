@@ -3,6 +3,7 @@
 #include "commandbutton.h"
 #include "cubetest.h"
 #include "fonts.h"
+#include "formregistry.h"
 #include "label.h"
 
 #include <QWheelEvent>
@@ -11,80 +12,80 @@ using forms::Colour;
 using forms::RGB;
 
 // The info window: five panels of text, word-wrapped in two columns.
-class TestFrmInfoTessaro : public QObject
+class TestFrmInfoTessaro : public cubetest::TessaroTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { formstest::prepare(); }
     void init()
     {
+        TessaroTest::init();
+        if (QTest::currentTestFailed())
+            return;
         // Opened as a user opens it, from the main window.
-        main = &forms::FormRegistry::instance<frmTessaro>();
-        main->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-        QTest::mouseClick(main->cmdInfo, Qt::LeftButton);
-        form = forms::FormRegistry::find<frmInfoTessaro>();
-        QVERIFY(form && QTest::qWaitForWindowExposed(form));
+        formstest::click(form->cmdInfo);
+        info = forms::FormRegistry::find<frmInfoTessaro>();
+        QVERIFY(info && QTest::qWaitForWindowExposed(info));
     }
-    void cleanup() { formstest::reset(); }
 
     void window()
     {
-        QCOMPARE(form->Caption(), QStringLiteral("Information zum Tessaro"));
-        if (formstest::designFits(form, Designed))
-            QCOMPARE(form->size(), Designed);
-        QVERIFY(formstest::withinScreen(form));
-        QVERIFY(formstest::placedOver(form, main, main->cmdInfo));
-        QCOMPARE(form->BackColor(), RGB(255, 255, 255));
+        QCOMPARE(info->Caption(), QStringLiteral("Information zum Tessaro"));
+        if (formstest::designFits(info, Designed))
+            QCOMPARE(info->size(), Designed);
+        QVERIFY(formstest::withinScreen(info));
+        QVERIFY(formstest::placedOver(info, form, form->cmdInfo));
+        QCOMPARE(info->BackColor(), RGB(255, 255, 255));
     }
 
     void scrollsWhenTooSmallToRead()
     {
-        form->resize(410, 242);
-        QWheelEvent down(QPointF(100, 100), form->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -12000),
+        info->resize(410, 242);
+        QWheelEvent down(QPointF(100, 100), info->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -12000),
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(form, &down);
+        QCoreApplication::sendEvent(info, &down);
         // At the end: the first panel scrolled away, the lowest in view, every text readable.
-        QVERIFY(form->Label1->pixelRect().top() < 0);
-        QVERIFY(form->Label2->pixelRect().bottom() < form->height());
-        for (const forms::Label *panel : {form->Label1, form->Label3, form->Label2, form->Label4, form->Label5})
+        QVERIFY(info->Label1->pixelRect().top() < 0);
+        QVERIFY(info->Label2->pixelRect().bottom() < info->height());
+        for (const forms::Label *panel : {info->Label1, info->Label3, info->Label2, info->Label4, info->Label5})
             QVERIFY(forms::TextReadable(panel->font(), panel->Caption(), panel->pixelRect().size(),
                                         forms::TextFlow::WordWrap));
     }
 
     void panels_data()
     {
+        QTest::addColumn<QString>("name");
+        // Its place in the reading order.
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("place");
         QTest::addColumn<Colour>("background");
         QTest::addColumn<int>("tabIndex");
         QTest::addColumn<int>("doubleSpaces");
-        QTest::newRow("Label1 colours") << 0
+        QTest::newRow("Label1 colours") << QStringLiteral("Label1") << 0
             << QStringLiteral("Im sog. TRUE-COLOR-Modus kann der Computer 256x256x256=16 777 216 verschiedene Farben "
                               "dar- stellen. Sie werden durch additive Mischung der Grund- farben Rot, Grün und Blau, "
                               "die in jeweils  256 verschiedenen Helligkeitsstufen (r,g,b) zur Verfügung stehen, "
                               "mischen.")
             << QRect(8, 8, 393, 137) << RGB(255, 192, 192) << 0 << 1;
-        QTest::newRow("Label3 cube") << 1
+        QTest::newRow("Label3 cube") << QStringLiteral("Label3") << 1
             << QStringLiteral("Man kann diese dreidimensionale Farbmannigfaltigkeit als Würfel darstellen. Drei von "
                               "einer Ecke des Würfels  ausgehende Kanten werden als Achsen eines kartesischen "
                               "Koordinatensystems (ganzzahlige Koordinaten 0...255)  verwendet und jedem Würfelpunkt "
                               "wird die seinen Koordinaten entsprechende Farbe gegeben.")
             << QRect(8, 160, 393, 145) << RGB(255, 224, 192) << 2 << 2;
-        QTest::newRow("Label2 inside") << 2
+        QTest::newRow("Label2 inside") << QStringLiteral("Label2") << 2
             << QStringLiteral("Von dem hier durch das Programm berechneten und perspektivisch gezeichneten Tessaro "
                               "sind zunächst nur die Außenflächen zu sehen. Um einen Überblick über alle "
                               "darstellbaren Farben zu bekommen, muss man aber auch in das Innere des Würfels "
                               "hineinsehen.")
             << QRect(8, 320, 393, 121) << RGB(255, 255, 192) << 1 << 0;
-        QTest::newRow("Label4 cuts") << 3
+        QTest::newRow("Label4 cuts") << QStringLiteral("Label4") << 3
             << QStringLiteral("Durch Klicken mit der Maus auf die sichtbaren Würfelflächen kann man ebene, zu den "
                               "Würfelseiten parallele Schnitte durch den Würfel legen, welche dann in dem Quadrat "
                               "rechts oben sichtbar werden.")
             << QRect(408, 8, 393, 105) << RGB(192, 255, 192) << 3 << 0;
-        QTest::newRow("Label5 equation") << 4
+        QTest::newRow("Label5 equation") << QStringLiteral("Label5") << 4
             << QStringLiteral("Setzt man den Mauszeiger an eine beliebige Stelle dieses Quadrates, so wird die an der "
                               "Spitze des Zeigers befindliche Farbe analysiert. Man erkennt in der Zeile darunter in "
                               "Form einer symbolischen Gleichung, wie sich die Farbe aus den drei Grundfarben in ihren "
@@ -93,24 +94,25 @@ private slots:
     }
     void panels()
     {
+        QFETCH(QString, name);
         QFETCH(int, index);
         QFETCH(QString, text);
         QFETCH(QRect, place);
         QFETCH(Colour, background);
         QFETCH(int, tabIndex);
         QFETCH(int, doubleSpaces);
-        const forms::Label *panel = QList<forms::Label *>{form->Label1, form->Label3, form->Label2, form->Label4,
-                                                          form->Label5}[index];
+        const forms::Label *panel = formstest::labelNamed(info, name);
+        QVERIFY(panel);
 
         QCOMPARE(panel->Caption(), text);
         QCOMPARE(panel->Caption().count(QStringLiteral("  ")), doubleSpaces);
-        const bool designFits = formstest::designFits(form, Designed);
+        const bool designFits = formstest::designFits(info, Designed);
         if (designFits)
             QCOMPARE(panel->pixelRect(), place);
         QCOMPARE(panel->TabIndex(), tabIndex);
         QCOMPARE(panel->alignment(), forms::Label::Alignment::Left);
         // The bottom right corner, below the last line of text.
-        QCOMPARE(formstest::describe(cubetest::colourAt(form, panel->pixelRect().bottomRight() - QPoint(1, 1))),
+        QCOMPARE(formstest::describe(cubetest::colourAt(info, panel->pixelRect().bottomRight() - QPoint(1, 1))),
                  formstest::describe(background));
 
         const QFont font = panel->paintedFont();
@@ -122,7 +124,7 @@ private slots:
 
         // Painted, yet read out as static text, column by column, after the window's
         // own controls (its scroll bar).
-        const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form);
+        const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(info);
         const QAccessibleInterface *read = window->child(window->childCount() - 5 + index);
         QCOMPARE(read->role(), QAccessible::StaticText);
         QCOMPARE(read->text(QAccessible::Name), text);
@@ -130,8 +132,7 @@ private slots:
 
 private:
     static constexpr QSize Designed{821, 484};
-    frmTessaro *main = nullptr;
-    frmInfoTessaro *form = nullptr;
+    frmInfoTessaro *info = nullptr;
 };
 
 QTEST_MAIN(TestFrmInfoTessaro)

@@ -22,23 +22,6 @@ constexpr Colour FormGrey = RGB(128, 128, 128);
 constexpr Colour Marker = RGB(10, 200, 30);
 constexpr float Tolerance = 0.01f;
 
-forms::Control *controlNamed(frmTessaro &form, const QString &name)
-{
-    const std::pair<const char *, forms::Control *> controls[] = {
-        {"Picture1", form.Picture1}, {"Picture2", form.Picture2}, {"Picture3", form.Picture3},
-        {"Picture4", form.Picture4}, {"Picture5", form.Picture5}, {"Picture6", form.Picture6},
-        {"Label1", form.Label1},     {"Label2", form.Label2},     {"Label3", form.Label3},
-        {"Label4", form.Label4},     {"Label5", form.Label5},     {"Label6", form.Label6},
-        {"Label7", form.Label7},     {"Label8", form.Label8},     {"Label9", form.Label9},
-        {"Label10", form.Label10},   {"cmdStart", form.cmdStart}, {"cmdInfo", form.cmdInfo},
-        {"cmdEnde", form.cmdEnde},
-    };
-    for (const auto &[controlName, control] : controls)
-        if (name == QLatin1String(controlName))
-            return control;
-    return nullptr;
-}
-
 // The middle of each face shows the face's own component.
 bool cubeIsDrawn(const frmTessaro &form)
 {
@@ -51,19 +34,11 @@ bool cubeIsDrawn(const frmTessaro &form)
 } // namespace
 
 // The main window on a screen of 1024 x 768 pixels: layout, state at start, buttons.
-class TestFrmTessaro : public QObject
+class TestFrmTessaro : public cubetest::TessaroTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { formstest::prepare(); }
-    void init()
-    {
-        form = cubetest::shownTessaro();
-        QVERIFY(form);
-    }
-    void cleanup() { formstest::reset(); }
-
     void windowCoversScreen()
     {
         // 0.98 of the screen is 1003.52 x 752.64 pixels, rounded to whole ones.
@@ -86,7 +61,8 @@ private slots:
         QFETCH(QRectF, span);
         const forms::DrawingSurface *surface = form;
         if (!name.isEmpty())
-            surface = dynamic_cast<forms::PictureBox *>(controlNamed(*form, name));
+            surface = form->findChild<forms::PictureBox *>(name);
+        QVERIFY(surface);
         const QPointF first = surface->mapping().fromLogical(QPointF(0, 0));
         const QPointF last = surface->mapping().fromLogical(QPointF(surface->width(), surface->height()));
         QVERIFY(QLineF(first, span.topLeft()).length() < Tolerance);
@@ -120,7 +96,8 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QRectF, place);
-        const forms::Control *control = controlNamed(*form, name);
+        const forms::Control *control = formstest::controlNamed(form, name);
+        QVERIFY(control);
         const QRectF actual(control->Left(), control->Top(), control->Width(), control->Height());
         const QString found =
             QStringLiteral("%1, %2, %3, %4").arg(actual.x()).arg(actual.y()).arg(actual.width()).arg(actual.height());
@@ -196,7 +173,7 @@ private slots:
         if (key)
             formstest::pressKey(form->cmdStart, Qt::Key(key));
         else
-            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+            formstest::click(form->cmdStart);
 
         QVERIFY(cubeIsDrawn(*form));
         QVERIFY(formstest::accessibleText(form->Picture1, QAccessible::Description).startsWith("Rot nach rechts"));
@@ -225,10 +202,10 @@ private slots:
         QFETCH(bool, closedByUser);
         QFETCH(bool, escape);
         if (drawnBefore)
-            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+            formstest::click(form->cmdStart);
         form->Picture4->setBackColor(Marker);
 
-        QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+        formstest::click(form->cmdInfo);
         QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info OFF"));
         QCOMPARE(formstest::accessibleText(form->cmdInfo, QAccessible::Name), QStringLiteral("Info OFF"));
         QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
@@ -243,7 +220,7 @@ private slots:
         if (escape)
             QTest::keyClick(info->windowHandle(), Qt::Key_Escape);
         else
-            QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+            formstest::click(form->cmdInfo);
         QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
         QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
         QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
@@ -264,11 +241,11 @@ private slots:
     {
         QFETCH(bool, infoShown);
         if (infoShown)
-            QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
+            formstest::click(form->cmdInfo);
         QCOMPARE(forms::FormRegistry::find<frmInfoTessaro>() != nullptr, infoShown);
         QPointer<frmTessaro> main = form;
 
-        QTest::mouseClick(form->cmdEnde, Qt::LeftButton);
+        formstest::click(form->cmdEnde);
 
         QVERIFY(forms::FormRegistry::programEnded());
         QCOMPARE(forms::FormRegistry::loadedCount(), 0);
@@ -278,7 +255,7 @@ private slots:
 
     void repaintKeepsDrawings()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
         const QPoint face = formstest::pixelOf(form->Picture1, middle.x(), middle.y());
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, face)));
@@ -331,14 +308,14 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(int, pixels);
-        forms::Control *control = controlNamed(*form, name);
         QFont font;
-        if (auto *button = dynamic_cast<forms::CommandButton *>(control)) {
+        if (auto *button = form->findChild<forms::CommandButton *>(name)) {
             button->setCaption(caption);
             font = button->font();
             QVERIFY(forms::TextFits(font, caption, button->captionArea(), forms::TextFlow::SingleLine));
         } else {
-            const auto *label = dynamic_cast<forms::Label *>(control);
+            const forms::Label *label = formstest::labelNamed(form, name);
+            QVERIFY(label);
             QCOMPARE(label->Caption(), caption);
             font = label->paintedFont();
             QVERIFY(forms::TextFits(font, caption, label->pixelRect().size(), forms::TextFlow::WordWrap));
@@ -348,8 +325,6 @@ private slots:
         QVERIFY(font.bold());
     }
 
-private:
-    frmTessaro *form = nullptr;
 };
 
 QTEST_MAIN(TestFrmTessaro)

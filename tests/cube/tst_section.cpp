@@ -37,19 +37,11 @@ std::function<bool(Rgb)> onFace(Face face)
 
 // The section square, driven with real pointer input: a click on a cube face cuts the
 // cube, and the pointer over the square shows the colour equation.
-class TestSection : public QObject
+class TestSection : public cubetest::TessaroTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { formstest::prepare(); }
-    void init()
-    {
-        form = cubetest::shownTessaro();
-        QVERIFY(form);
-    }
-    void cleanup() { formstest::reset(); }
-
     void clickCutsCube_data()
     {
         QTest::addColumn<QPointF>("aim");
@@ -66,7 +58,7 @@ private slots:
     {
         QFETCH(QPointF, aim);
         QFETCH(int, face);
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QPoint pixel = cubetest::solidPixel(form->Picture1, aim, onFace(Face(face)));
         QVERIFY(pixel.x() >= 0);
         const Rgb pointed = cubetest::Components(cubetest::colourAt(form->Picture1, pixel));
@@ -95,7 +87,7 @@ private slots:
 
     void blackClickCutsAtBlueZero()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         // On the red axis.
         const QPointF axis = cubetest::halfway(cubegeometry::RedAxis.from, cubegeometry::RedAxis.to);
         const QPoint pixel =
@@ -108,7 +100,7 @@ private slots:
 
     void backgroundClickOnlySetsCaption()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QImage cube = form->Picture1->image();
         const QImage section = form->Picture2->image();
         QCOMPARE(form->Picture1->Point(620, 500), RGB(192, 192, 192));
@@ -122,7 +114,7 @@ private slots:
 
     void greenZeroAndBlueFullCutTwice()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         // The front upper edge covers the only row of such colours on the cube, so a
         // patch is painted on the front face.
         form->Picture1->setDrawWidth(5);
@@ -142,7 +134,7 @@ private slots:
 
     void secondClickWithoutMovementCutsNothing()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QPoint pixel = cubetest::solidPixel(form->Picture1, cubetest::pictured(96, 0, 64), onFace(Front));
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
@@ -172,7 +164,7 @@ private slots:
     void tapCutsWhereTapped()
     {
         QFETCH(bool, touch);
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         QVERIFY(cubetest::pointAt(form->Picture1, QPointF(168, 176)));
         const QPoint tapped = cubetest::solidPixel(form->Picture1, QPointF(344, 96), onFace(Front));
         QVERIFY(tapped.x() >= 0);
@@ -320,7 +312,7 @@ private slots:
     {
         QFETCH(bool, drawn);
         if (drawn)
-            QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+            formstest::click(form->cmdStart);
         QVERIFY(cubetest::pointAt(form->Picture2, Clear));
         compareSquares({0, 0, 0, 0});
         QCOMPARE(formstest::accessibleText(form->Picture2, QAccessible::Description),
@@ -329,7 +321,7 @@ private slots:
 
     void pointerPositionOverCubeSurvives()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         QVERIFY(cubetest::pointAt(form->Picture1, cubetest::pictured(127.5f, 0, 127.5f)));
         const float x = form->pointerX;
         const float y = form->pointerY;
@@ -345,7 +337,7 @@ private slots:
 private:
     void cutFrontFaceAtBlue128()
     {
-        QTest::mouseClick(form->cmdStart, Qt::LeftButton);
+        formstest::click(form->cmdStart);
         const QPoint pixel = cubetest::solidPixel(
             form->Picture1, cubetest::pictured(128, 0, 128), [](Rgb c) { return c.green == 0 && c.red > 0; },
             [](Rgb c) { return c.blue == 128; });
@@ -434,7 +426,6 @@ private:
         }
     }
 
-    frmTessaro *form = nullptr;
 };
 
 QTEST_MAIN(TestSection)

@@ -18,9 +18,9 @@
 #include <memory>
 
 using colourrules::Figure;
+using formstest::click;
 using forms::RGB;
 using rundalitest::Background;
-using rundalitest::click;
 using rundalitest::shownWindow;
 
 namespace {
@@ -77,14 +77,11 @@ auto figureState(const frmRundali &f)
 
 } // namespace
 
-class tst_RundaliFigures : public QObject
+class tst_RundaliFigures : public rundalitest::RundaliTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
     void hueCircleIsPaintedExactly();
     void hueCircleFirstAndLastDot();
     void hueCircleClockFace_data();
@@ -113,16 +110,6 @@ private slots:
     void redrawSaturationDisc();
     void redrawColourCylinder();
 };
-
-void tst_RundaliFigures::initTestCase()
-{
-    formstest::prepare();
-}
-
-void tst_RundaliFigures::cleanup()
-{
-    formstest::reset();
-}
 
 void tst_RundaliFigures::hueCircleIsPaintedExactly()
 {

@@ -1,6 +1,7 @@
 #include "frminforundali.h"
 #include "frmrundali.h"
 #include "formstest.h"
+#include "rundalitest.h"
 
 #include "commandbutton.h"
 #include "fonts.h"
@@ -39,14 +40,11 @@ QString credit()
 
 } // namespace
 
-class tst_RundaliLayout : public QObject
+class tst_RundaliLayout : public rundalitest::RundaliTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
     void windowSize();
     void userUnits();
     void controls_data();
@@ -61,16 +59,6 @@ private slots:
     void infoWindow();
     void infoWindowFrame();
 };
-
-void tst_RundaliLayout::initTestCase()
-{
-    formstest::prepare();
-}
-
-void tst_RundaliLayout::cleanup()
-{
-    formstest::reset();
-}
 
 void tst_RundaliLayout::windowSize()
 {
@@ -129,11 +117,8 @@ void tst_RundaliLayout::controls()
     QFETCH(QRectF, place);
 
     frmRundali &form = window();
-    const std::map<QString, forms::Control *> controls = {
-        {"Start1", form.Start1}, {"Start2", form.Start2}, {"start3", form.start3},
-        {"cmdStop", form.cmdStop}, {"cmdEnde", form.cmdEnde}, {"cmdInfo", form.cmdInfo},
-        {"Text1", form.Text1}, {"Text2", form.Text2}, {"Text3", form.Text3}};
-    const forms::Control *control = controls.at(name);
+    const forms::Control *control = formstest::controlNamed(&form, name);
+    QVERIFY(control);
     constexpr double Tolerance = 0.01;
     QVERIFY(std::fabs(control->Left() - place.left()) < Tolerance);
     QVERIFY(std::fabs(control->Top() - place.top()) < Tolerance);
@@ -214,11 +199,8 @@ void tst_RundaliLayout::captionsFit()
     QFETCH(QString, name);
     QFETCH(QString, caption);
 
-    frmRundali &form = window();
-    const std::map<QString, forms::CommandButton *> buttons = {
-        {"Start1", form.Start1},   {"Start2", form.Start2},   {"start3", form.start3},
-        {"cmdStop", form.cmdStop}, {"cmdEnde", form.cmdEnde}, {"cmdInfo", form.cmdInfo}};
-    forms::CommandButton *button = buttons.at(name);
+    forms::CommandButton *button = window().findChild<forms::CommandButton *>(name);
+    QVERIFY(button);
     button->setCaption(caption);
     QVERIFY(forms::TextFits(button->font(), caption, button->captionArea(), forms::TextFlow::SingleLine));
 }
@@ -292,15 +274,14 @@ void tst_RundaliLayout::infoWindow()
     frmRundali &form = window();
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.cmdInfo, Qt::LeftButton);
+    formstest::click(form.cmdInfo);
     frmInfoRundali &info = infoForm();
     QVERIFY(QTest::qWaitForWindowExposed(&info));
     QVERIFY(formstest::withinScreen(&info));
     QVERIFY(formstest::placedOver(&info, &form, form.cmdInfo));
 
-    const std::map<QString, forms::Label *> labels = {
-        {"Label1", info.Label1}, {"Label2", info.Label2}, {"Label3", info.Label3}, {"Label4", info.Label4}};
-    const forms::Label *label = labels.at(name);
+    const forms::Label *label = formstest::labelNamed(&info, name);
+    QVERIFY(label);
     QCOMPARE(label->Caption(), text);
     if (formstest::designFits(&info, QSize(830, 440)))
         QCOMPARE(label->pixelRect(), pixels);
@@ -320,8 +301,8 @@ void tst_RundaliLayout::infoWindowFrame()
     QCOMPARE(info.BackColor(), RGB(192, 192, 192));
     // Between the panels the grey background shows (the image holds device pixels).
     const double dpr = info.mapping().devicePixelRatio();
-    QCOMPARE(info.image().pixel(QPoint(4, 4) * dpr), QColor(192, 192, 192).rgb());
-    QCOMPARE(info.image().pixel(QPoint(412, 100) * dpr), QColor(192, 192, 192).rgb());
+    QCOMPARE(forms::FromPixel(info.image().pixel(QPoint(4, 4) * dpr)), RGB(192, 192, 192));
+    QCOMPARE(forms::FromPixel(info.image().pixel(QPoint(412, 100) * dpr)), RGB(192, 192, 192));
 }
 
 QTEST_MAIN(tst_RundaliLayout)

@@ -10,16 +10,15 @@
 #include "handlerscope.h"
 #include "textbox.h"
 
-#include <QCursor>
 #include <QProcess>
 #include <QTest>
 
 #include <cmath>
 
 using colourrules::Figure;
+using formstest::click;
 using forms::RGB;
 using rundalitest::Background;
-using rundalitest::click;
 using rundalitest::shownWindow;
 
 namespace {
@@ -116,15 +115,11 @@ forms::CommandButton *startButton(frmRundali &form, Figure figure)
 Q_DECLARE_METATYPE(Figure)
 Q_DECLARE_METATYPE(Pass)
 
-class tst_RundaliYields : public QObject
+class tst_RundaliYields : public rundalitest::RundaliTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void everyRingYieldsOnce_data();
     void everyRingYieldsOnce();
     void haltAndResume_data();
@@ -139,22 +134,6 @@ private slots:
     void programExitsWithStatusZero_data();
     void programExitsWithStatusZero();
 };
-
-void tst_RundaliYields::initTestCase()
-{
-    formstest::prepare();
-}
-
-void tst_RundaliYields::init()
-{
-    // Away from every window, so that the next move to any point is a move.
-    QCursor::setPos(1020, 764);
-}
-
-void tst_RundaliYields::cleanup()
-{
-    formstest::reset();
-}
 
 void tst_RundaliYields::everyRingYieldsOnce_data()
 {

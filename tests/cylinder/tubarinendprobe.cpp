@@ -3,6 +3,7 @@
 
 #include "frminforundali.h"
 #include "frmrundali.h"
+#include "formstest.h"
 #include "yieldscript.h"
 
 #include "application.h"
@@ -17,12 +18,9 @@
 
 #include <cstdio>
 
-namespace {
+using formstest::click;
 
-void click(forms::CommandButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+namespace {
 
 void closeThroughFrame(forms::Form &form)
 {

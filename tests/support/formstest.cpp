@@ -121,12 +121,36 @@ QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical)
                     QPoint(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))));
 }
 
+void click(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 void pressKey(QAbstractButton *button, Qt::Key key)
 {
     QWindow *window = button->window()->windowHandle();
     for (int tabs = 0; tabs < 20 && button->window()->focusWidget() != button; ++tabs)
         QTest::keyClick(window, Qt::Key_Tab);
     QTest::keyClick(window, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+const forms::Control *controlNamed(const forms::DrawingSurface *form, const QString &name)
+{
+    if (const auto *widget = dynamic_cast<const forms::Control *>(form->findChild<QWidget *>(name)))
+        return widget;
+    return labelNamed(form, name);
+}
+
+const forms::Label *labelNamed(const forms::DrawingSurface *form, const QString &name)
+{
+    QList<const forms::DrawingSurface *> surfaces{form};
+    for (const forms::DrawingSurface *picture : form->findChildren<forms::DrawingSurface *>())
+        surfaces.append(picture);
+    for (const forms::DrawingSurface *surface : surfaces)
+        for (const forms::WindowlessControl *control : surface->windowlessControls())
+            if (const auto *label = dynamic_cast<const forms::Label *>(control); label && label->Name() == name)
+                return label;
+    return nullptr;
 }
 
 QString accessibleText(QObject *object, QAccessible::Text kind)

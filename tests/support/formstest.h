@@ -13,6 +13,7 @@ class QWidget;
 class QAbstractButton;
 
 namespace forms {
+class Control;
 class Label;
 }
 
@@ -43,9 +44,17 @@ void pressAndRelease(forms::DrawingSurface *surface, float x, float y);
 QPointingDevice *touchScreen();
 QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical);
 
+// A left click on a button, as the mouse gives it.
+void click(QAbstractButton *button);
 // Real keys, as a keyboard user gives them, through the button's window: Tab until
 // the button has the focus, then the key (Enter is the keypad's).
 void pressKey(QAbstractButton *button, Qt::Key key);
+
+// A control of the form by the name its design gives it: a widget by its object name,
+// a windowless label by its own, on the form or on a picture of it; null if none.
+// (Widgets of one kind alone are found by findChild.)
+const forms::Control *controlNamed(const forms::DrawingSurface *form, const QString &name);
+const forms::Label *labelNamed(const forms::DrawingSurface *form, const QString &name);
 
 // What assistive tools are told of a widget.
 QString accessibleText(QObject *object, QAccessible::Text kind);

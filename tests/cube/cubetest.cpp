@@ -1,0 +1,28 @@
+#include "cubetest.h"
+
+#include "formregistry.h"
+
+namespace cubetest {
+
+void TessaroTest::initTestCase()
+{
+    formstest::prepare();
+}
+
+void TessaroTest::init()
+{
+    form = &forms::FormRegistry::instance<frmTessaro>();
+    form->Show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    // The pointer parked on the window itself, so that a test's first move is a move
+    // even where the last test left the pointer; not at 0, 0, which QTest takes for
+    // the widget's centre.
+    QTest::mouseMove(form, QPoint(1, 1));
+}
+
+void TessaroTest::cleanup()
+{
+    formstest::reset();
+}
+
+} // namespace cubetest

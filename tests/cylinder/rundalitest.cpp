@@ -1,0 +1,32 @@
+#include "rundalitest.h"
+
+#include "formregistry.h"
+#include "formstest.h"
+
+#include <QCursor>
+
+namespace rundalitest {
+
+void RundaliTest::initTestCase()
+{
+    formstest::prepare();
+}
+
+void RundaliTest::init()
+{
+    QCursor::setPos(1020, 764);
+}
+
+void RundaliTest::cleanup()
+{
+    formstest::reset();
+}
+
+frmRundali &shownWindow()
+{
+    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
+    form.Show();
+    return form;
+}
+
+} // namespace rundalitest
