@@ -14,37 +14,32 @@ frmInfoTessaro::frmInfoTessaro() : Form(12315, 7260)
     setResizable(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
-    const auto panel = [this](const char *name, const QRect &place, forms::Colour background, int tabIndex,
-                              const QString &text) {
-        return forms::AddLabel(this, name, text, place, background, tabIndex, forms::Label::Alignment::Left);
-    };
-
-    Label1 = panel("Label1", QRect(120, 120, 5895, 2055), RGB(255, 192, 192), 0,
-                   QStringLiteral("Im sog. TRUE-COLOR-Modus kann der Computer 256x256x256=16 777 216 "
-                                  "verschiedene Farben dar- stellen. Sie werden durch additive Mischung "
-                                  "der Grund- farben Rot, Grün und Blau, die in jeweils  256 verschiedenen "
-                                  "Helligkeitsstufen (r,g,b) zur Verfügung stehen, mischen."));
-    Label3 = panel("Label3", QRect(120, 2400, 5895, 2175), RGB(255, 224, 192), 2,
-                   QStringLiteral("Man kann diese dreidimensionale Farbmannigfaltigkeit als Würfel "
-                                  "darstellen. Drei von einer Ecke des Würfels  ausgehende Kanten werden "
-                                  "als Achsen eines kartesischen Koordinatensystems (ganzzahlige "
-                                  "Koordinaten 0...255)  verwendet und jedem Würfelpunkt wird die seinen "
-                                  "Koordinaten entsprechende Farbe gegeben."));
-    Label2 = panel("Label2", QRect(120, 4800, 5895, 1815), RGB(255, 255, 192), 1,
-                   QStringLiteral("Von dem hier durch das Programm berechneten und perspektivisch "
-                                  "gezeichneten Tessaro sind zunächst nur die Außenflächen zu sehen. Um "
-                                  "einen Überblick über alle darstellbaren Farben zu bekommen, muss man "
-                                  "aber auch in das Innere des Würfels hineinsehen."));
-    Label4 = panel("Label4", QRect(6120, 120, 5895, 1575), RGB(192, 255, 192), 3,
-                   QStringLiteral("Durch Klicken mit der Maus auf die sichtbaren Würfelflächen kann man "
-                                  "ebene, zu den Würfelseiten parallele Schnitte durch den Würfel legen, "
-                                  "welche dann in dem Quadrat rechts oben sichtbar werden."));
-    Label5 = panel("Label5", QRect(6120, 1800, 5895, 2655), RGB(192, 255, 255), 4,
-                   QStringLiteral("Setzt man den Mauszeiger an eine beliebige Stelle dieses Quadrates, so "
-                                  "wird die an der Spitze des Zeigers befindliche Farbe analysiert. Man "
-                                  "erkennt in der Zeile darunter in Form einer symbolischen Gleichung, wie "
-                                  "sich die Farbe aus den drei Grundfarben in ihren verschiedenen "
-                                  "Helligkeitsstufen zusammensetzt."));
+    Label1 = forms::AddPanel(this, "Label1", QRect(120, 120, 5895, 2055), RGB(255, 192, 192), 0,
+        QStringLiteral("Im sog. TRUE-COLOR-Modus kann der Computer 256x256x256=16 777 216 "
+                       "verschiedene Farben dar- stellen. Sie werden durch additive Mischung "
+                       "der Grund- farben Rot, Grün und Blau, die in jeweils  256 verschiedenen "
+                       "Helligkeitsstufen (r,g,b) zur Verfügung stehen, mischen."));
+    Label3 = forms::AddPanel(this, "Label3", QRect(120, 2400, 5895, 2175), RGB(255, 224, 192), 2,
+        QStringLiteral("Man kann diese dreidimensionale Farbmannigfaltigkeit als Würfel "
+                       "darstellen. Drei von einer Ecke des Würfels  ausgehende Kanten werden "
+                       "als Achsen eines kartesischen Koordinatensystems (ganzzahlige "
+                       "Koordinaten 0...255)  verwendet und jedem Würfelpunkt wird die seinen "
+                       "Koordinaten entsprechende Farbe gegeben."));
+    Label2 = forms::AddPanel(this, "Label2", QRect(120, 4800, 5895, 1815), RGB(255, 255, 192), 1,
+        QStringLiteral("Von dem hier durch das Programm berechneten und perspektivisch "
+                       "gezeichneten Tessaro sind zunächst nur die Außenflächen zu sehen. Um "
+                       "einen Überblick über alle darstellbaren Farben zu bekommen, muss man "
+                       "aber auch in das Innere des Würfels hineinsehen."));
+    Label4 = forms::AddPanel(this, "Label4", QRect(6120, 120, 5895, 1575), RGB(192, 255, 192), 3,
+        QStringLiteral("Durch Klicken mit der Maus auf die sichtbaren Würfelflächen kann man "
+                       "ebene, zu den Würfelseiten parallele Schnitte durch den Würfel legen, "
+                       "welche dann in dem Quadrat rechts oben sichtbar werden."));
+    Label5 = forms::AddPanel(this, "Label5", QRect(6120, 1800, 5895, 2655), RGB(192, 255, 255), 4,
+        QStringLiteral("Setzt man den Mauszeiger an eine beliebige Stelle dieses Quadrates, so "
+                       "wird die an der Spitze des Zeigers befindliche Farbe analysiert. Man "
+                       "erkennt in der Zeile darunter in Form einer symbolischen Gleichung, wie "
+                       "sich die Farbe aus den drei Grundfarben in ihren verschiedenen "
+                       "Helligkeitsstufen zusammensetzt."));
     // On a screen smaller than the design the panels shrink, staying readable.
     new forms::PanelFlow(this, {Label1, Label3, Label2, Label4, Label5});
 }

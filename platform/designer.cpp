@@ -27,6 +27,12 @@ Label *AddLabel(DrawingSurface *container, const QString &name, const QString &c
     return label;
 }
 
+Label *AddPanel(DrawingSurface *container, const QString &name, const QRect &place, Colour background, int tabIndex,
+                const QString &text)
+{
+    return AddLabel(container, name, text, place, background, tabIndex, Label::Alignment::Left);
+}
+
 CommandButton *AddButton(DrawingSurface *container, const QString &name, const QString &caption, const QRect &rect,
                          int tabIndex)
 {

@@ -18,6 +18,9 @@ class TextBox;
 // place leaves the control for Form_Load to place), the container's font, and a tab index.
 Label *AddLabel(DrawingSurface *container, const QString &name, const QString &caption, const QRect &place,
                 Colour background, int tabIndex, Label::Alignment alignment = Label::Alignment::Centre);
+// A text panel: a label whose text runs from its top left corner.
+Label *AddPanel(DrawingSurface *container, const QString &name, const QRect &place, Colour background, int tabIndex,
+                const QString &text);
 CommandButton *AddButton(DrawingSurface *container, const QString &name, const QString &caption, const QRect &place,
                          int tabIndex);
 PictureBox *AddPicture(DrawingSurface *container, const QString &name, const QRect &place, int tabIndex);
