@@ -12,6 +12,8 @@
 #include "screen.h"
 #include "textbox.h"
 
+#include <array>
+
 using colourrules::Figure;
 using forms::LoopGoesOn;
 using forms::RGB;
@@ -19,6 +21,25 @@ using forms::RGB;
 namespace {
 
 constexpr forms::Colour DarkGrey = RGB(64, 64, 64);
+
+// Every dot a figure's rings place, round the centre within the rim; worked out once.
+const forms::DotRings &ringsOf(Figure figure)
+{
+    static std::array<forms::DotRings, colourrules::Figures.size()> rings;
+    forms::DotRings &figureRings = rings[static_cast<std::size_t>(figure) - 1];
+    if (figureRings.dots.empty()) {
+        const float piValue = colourrules::SinglePi();
+        const float angleStep = colourrules::AngleStep(piValue);
+        figureRings.rim = colourrules::Rim;
+        for (const float radius : colourrules::RingRadii(figure)) {
+            for (std::int16_t pointIndex = 0; pointIndex <= colourrules::LastPoint; ++pointIndex) {
+                const colourrules::RingPlace place = colourrules::PlaceOnRing(radius, pointIndex * angleStep, piValue);
+                figureRings.dots.push_back({place.x, place.y});
+            }
+        }
+    }
+    return figureRings;
+}
 
 } // namespace
 
@@ -177,7 +198,9 @@ bool frmRundali::startFigure(Figure figure)
 {
     const colourrules::FigureRow &row = colourrules::RowOf(figure);
     currentFigure = figure;
-    setDrawWidth(row.dotWidth);
+    // Where one ring's points lie further apart on screen than the dots are wide, the
+    // gaps between them are filled; elsewhere the dots are exactly as wide as set.
+    setSolidDrawWidth(row.dotWidth, ringsOf(figure));
     if (row.clears)
         Cls();
     return paintFigure(figure);

@@ -113,6 +113,68 @@ private:
     double m_determinant = 0;
 };
 
+// Rings in device pixels: which pixels lie inside the rim and which the dots cover.
+class DeviceRings
+{
+public:
+    DeviceRings(const DotRings &rings, const ScaleMapping &mapping) : m_rings(rings), m_mapping(mapping)
+    {
+        m_centres.reserve(rings.dots.size());
+        for (const DotRings::Centre dot : rings.dots) {
+            const QPointF device = mapping.toDevice(dot.x, dot.y);
+            m_centres.push_back({device.x(), device.y()});
+        }
+    }
+
+    bool measurable() const
+    {
+        return !m_centres.empty() && std::isfinite(m_rings.rim) && m_rings.rim > 0
+               && std::all_of(m_centres.begin(), m_centres.end(),
+                              [](Vector c) { return std::isfinite(c.x) && std::isfinite(c.y); });
+    }
+
+    // The rings' spacing is not known here: every mapping is measured, once.
+    bool surelySolid(int) const { return false; }
+
+    QRect area(int diameter) const
+    {
+        double left = m_centres.front().x;
+        double right = left;
+        double top = m_centres.front().y;
+        double bottom = top;
+        for (const Vector centre : m_centres) {
+            left = std::min(left, centre.x);
+            right = std::max(right, centre.x);
+            top = std::min(top, centre.y);
+            bottom = std::max(bottom, centre.y);
+        }
+        return QRect(QPoint(floorToInt(left) - diameter, floorToInt(top) - diameter),
+                     QPoint(floorToInt(right) + diameter, floorToInt(bottom) + diameter));
+    }
+
+    std::vector<std::uint32_t> covered(const QRect &area, int diameter) const
+    {
+        std::vector<std::uint32_t> mask(static_cast<std::size_t>(area.width()) * area.height(), 0);
+        Rasteriser raster(mask.data(), area.width(), area.height(), area.width());
+        const DotShape dot(diameter);
+        for (const Vector centre : m_centres)
+            raster.dot(centre.x - area.left(), centre.y - area.top(), dot, 1);
+        return mask;
+    }
+
+    // Whether the centre of the device pixel lies within the rim, in user units.
+    bool inside(int column, int row) const
+    {
+        const QPointF user = m_mapping.fromDevice(QPointF(column + 0.5, row + 0.5));
+        return std::hypot(user.x() - m_rings.centreX, user.y() - m_rings.centreY) <= m_rings.rim;
+    }
+
+private:
+    const DotRings &m_rings;
+    const ScaleMapping &m_mapping;
+    std::vector<Vector> m_centres;
+};
+
 int deviceDiameter(int width, double devicePixelRatio)
 {
     return std::max(1, static_cast<int>(std::lround(width * devicePixelRatio)));
@@ -123,8 +185,18 @@ int deviceDiameter(int width, double devicePixelRatio)
 GridGaps::GridGaps(const DotGrid &grid, const ScaleMapping &mapping, int drawWidth)
     : m_drawWidth(std::max(drawWidth, 1)), m_fillWidth(m_drawWidth)
 {
-    const DeviceGrid device(grid, mapping);
-    const double dpr = mapping.devicePixelRatio();
+    find(DeviceGrid(grid, mapping), mapping.devicePixelRatio());
+}
+
+GridGaps::GridGaps(const DotRings &rings, const ScaleMapping &mapping, int drawWidth)
+    : m_drawWidth(std::max(drawWidth, 1)), m_fillWidth(m_drawWidth)
+{
+    find(DeviceRings(rings, mapping), mapping.devicePixelRatio());
+}
+
+template <typename DeviceFigure>
+void GridGaps::find(const DeviceFigure &device, double dpr)
+{
     const int diameter = deviceDiameter(m_drawWidth, dpr);
     if (!device.measurable() || device.surelySolid(diameter))
         return;

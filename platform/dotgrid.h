@@ -26,16 +26,35 @@ struct DotGrid
     bool operator==(const DotGrid &) const = default;
 };
 
-// The gaps a grid of dots of the designed width leaves on a surface of a given
-// mapping, and the narrowest wider dot that closes them. A grid whose steps lie
-// within its dots has none; where one step is wider on screen than the dots, the
-// holes are the device pixels inside the grid that no dot covers. Worked out with
+// A figure drawn as rings of dots round a centre, in user units: every dot's centre,
+// in any order, and the rim, the radius of the disc the dots are meant to fill.
+struct DotRings
+{
+    struct Centre
+    {
+        float x = 0;
+        float y = 0;
+        bool operator==(const Centre &) const = default;
+    };
+    float centreX = 0;
+    float centreY = 0;
+    float rim = 0;
+    std::vector<Centre> dots;
+
+    bool operator==(const DotRings &) const = default;
+};
+
+// The gaps a grid or rings of dots of the designed width leave on a surface of a
+// given mapping, and the narrowest wider dot that closes them. A figure whose steps
+// lie within its dots has none; where one step is wider on screen than the dots, the
+// holes are the device pixels inside the figure that no dot covers. Worked out with
 // the rasteriser's own dot shapes and snapping on a scratch mask, so it holds pixel
 // for pixel. Knows nothing of surfaces or of what the dots show.
 class GridGaps
 {
 public:
     GridGaps(const DotGrid &grid, const ScaleMapping &mapping, int drawWidth);
+    GridGaps(const DotRings &rings, const ScaleMapping &mapping, int drawWidth);
 
     bool any() const { return m_fillWidth > m_drawWidth; }
     int drawWidth() const { return m_drawWidth; }
@@ -46,6 +65,9 @@ public:
     QRect area() const { return m_area; }
 
 private:
+    template <typename DeviceFigure>
+    void find(const DeviceFigure &figure, double devicePixelRatio);
+
     int m_drawWidth = 1;
     int m_fillWidth = 1;
     std::vector<std::uint8_t> m_holes;

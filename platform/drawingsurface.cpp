@@ -67,10 +67,11 @@ void DrawingSurface::updatePen()
         m_pen = DotShape(deviceWidth);
 }
 
-void DrawingSurface::setSolidDrawWidth(int width, const DotGrid &grid)
+template <typename DotFigure>
+void DrawingSurface::setSolidFigure(int width, const DotFigure &figure)
 {
     setDrawWidth(width);
-    const GridGaps &gaps = gapsOf(grid, m_drawWidth);
+    const GridGaps &gaps = gapsOf(figure, m_drawWidth);
     if (!gaps.any())
         return;
     m_gaps = &gaps;
@@ -78,25 +79,39 @@ void DrawingSurface::setSolidDrawWidth(int width, const DotGrid &grid)
     m_fillMask = {gaps.holes().data(), gaps.area()};
 }
 
-const GridGaps &DrawingSurface::gapsOf(const DotGrid &grid, int width)
+template <typename DotFigure>
+const GridGaps &DrawingSurface::gapsOf(const DotFigure &figure, int width)
 {
-    // A few grids per surface; entries for another mapping are never found again.
+    // A few figures per surface; entries for another mapping are never found again.
     constexpr std::size_t MaxKnown = 16;
     const QPointF origin = m_scale.toDevice(0, 0);
     const QPointF unit = m_scale.toDevice(1, 1);
     const double dpr = m_scale.devicePixelRatio();
     // Exact comparisons: QPointF's own is fuzzy.
     const auto same = [](QPointF a, QPointF b) { return a.x() == b.x() && a.y() == b.y(); };
-    for (const auto &known : m_knownGaps)
-        if (known->grid == grid && known->gaps.drawWidth() == width && same(known->origin, origin)
-            && same(known->unit, unit) && known->devicePixelRatio == dpr)
+    for (const auto &known : m_knownGaps) {
+        const DotFigure *knownFigure = std::get_if<DotFigure>(&known->figure);
+        if (knownFigure && known->gaps.drawWidth() == width && same(known->origin, origin) && same(known->unit, unit)
+            && known->devicePixelRatio == dpr && *knownFigure == figure)
             return known->gaps;
+    }
     if (m_knownGaps.size() >= MaxKnown) {
         m_gaps = nullptr;
         m_knownGaps.clear();
     }
-    m_knownGaps.push_back(std::make_unique<KnownGaps>(KnownGaps{grid, origin, unit, dpr, GridGaps(grid, m_scale, width)}));
+    m_knownGaps.push_back(
+        std::make_unique<KnownGaps>(KnownGaps{figure, origin, unit, dpr, GridGaps(figure, m_scale, width)}));
     return m_knownGaps.back()->gaps;
+}
+
+void DrawingSurface::setSolidDrawWidth(int width, const DotGrid &grid)
+{
+    setSolidFigure(width, grid);
+}
+
+void DrawingSurface::setSolidDrawWidth(int width, const DotRings &rings)
+{
+    setSolidFigure(width, rings);
 }
 
 void DrawingSurface::setBackColor(Colour colour)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <variant>
 #include <vector>
 
 namespace forms {
@@ -64,6 +65,8 @@ public:
     // with a wider dot, and every pixel the designed dots paint stays as it was.
     // Holds until the next DrawWidth; worked out once per grid and mapping.
     void setSolidDrawWidth(int width, const DotGrid &grid);
+    // The same for dots on rings, kept solid within their rim.
+    void setSolidDrawWidth(int width, const DotRings &rings);
     Colour BackColor() const { return m_backColor; }
     // Setting the background clears the surface.
     void setBackColor(Colour colour);
@@ -138,13 +141,16 @@ private:
 
     struct KnownGaps
     {
-        DotGrid grid;
+        std::variant<DotGrid, DotRings> figure;
         QPointF origin;
         QPointF unit;
         double devicePixelRatio = 1;
         GridGaps gaps;
     };
-    const GridGaps &gapsOf(const DotGrid &grid, int width);
+    template <typename DotFigure>
+    void setSolidFigure(int width, const DotFigure &figure);
+    template <typename DotFigure>
+    const GridGaps &gapsOf(const DotFigure &figure, int width);
 
     ScaleMapping m_scale;
     QImage m_image;

@@ -107,9 +107,15 @@ DotReplay::DotReplay(const forms::DrawingSurface &window)
         qFatal("The replay surface does not match the window");
 }
 
-void DotReplay::add(const std::vector<Dot> &dots, int drawWidth)
+void DotReplay::add(const std::vector<Dot> &dots, int drawWidth, bool solid)
 {
     m_owners.setDrawWidth(drawWidth);
+    if (solid) {
+        forms::DotRings rings{.rim = colourrules::Rim, .dots = {}};
+        for (const Dot &dot : dots)
+            rings.dots.push_back({dot.x, dot.y});
+        m_owners.setSolidDrawWidth(drawWidth, rings);
+    }
     for (const Dot &dot : dots) {
         m_owners.PSet(dot.x, dot.y, static_cast<forms::Colour>(m_colours.size()));
         m_colours.push_back(dot.colour);

@@ -37,7 +37,9 @@ class DotReplay
 public:
     explicit DotReplay(const forms::DrawingSurface &window);
 
-    void add(const std::vector<Dot> &dots, int drawWidth);
+    // The dots of a whole figure are `solid` as the figure's own are: holes between
+    // them within the rim filled.
+    void add(const std::vector<Dot> &dots, int drawWidth, bool solid = false);
     int size() const { return static_cast<int>(m_colours.size()); }
 
     // `before` with every pixel a dot covers in the colour of the dot on top.

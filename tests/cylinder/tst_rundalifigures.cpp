@@ -36,12 +36,13 @@ const DotReplay &replayOf(const frmRundali &form, Figure figure, bool singlePixe
     if (!replay) {
         replay = std::make_unique<DotReplay>(form);
         const int dotWidth = singlePixelDots ? 1 : colourrules::RowOf(figure).dotWidth;
+        const bool solid = !singlePixelDots;
         if (figure == Figure::HueCircle)
-            replay->add(hueCircleDots(), dotWidth);
+            replay->add(hueCircleDots(), dotWidth, solid);
         else if (figure == Figure::SaturationDisc)
-            replay->add(saturationDiscDots(), dotWidth);
+            replay->add(saturationDiscDots(), dotWidth, solid);
         else
-            replay->add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), dotWidth);
+            replay->add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), dotWidth, solid);
     }
     return *replay;
 }
@@ -93,6 +94,9 @@ private slots:
     void saturationDisc_data();
     void saturationDisc();
     void saturationDiscInnermostRing();
+
+    void figuresAreSolidWithinTheRim_data();
+    void figuresAreSolidWithinTheRim();
 
     void cylinderClearsAndPaintsTenSlices();
     void cylinderLastSlice_data();
@@ -300,6 +304,30 @@ void tst_RundaliFigures::saturationDiscInnermostRing()
         }
     }
     QVERIFY(pixelsRead >= 70);
+}
+
+void tst_RundaliFigures::figuresAreSolidWithinTheRim_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("hue circle") << 0;
+    QTest::newRow("saturation disc") << 1;
+}
+
+void tst_RundaliFigures::figuresAreSolidWithinTheRim()
+{
+    QFETCH(int, button);
+    frmRundali &form = shownWindow();
+    click(button == 0 ? form.Start1 : form.Start2);
+    const QImage image = form.image();
+    int holes = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QPointF user = form.mapping().fromDevice(QPointF(x + 0.5, y + 0.5));
+            const bool withinRim = std::hypot(user.x(), user.y()) <= colourrules::Rim;
+            holes += withinRim && forms::FromPixel(image.pixel(x, y)) == Background;
+        }
+    }
+    QCOMPARE(holes, 0);
 }
 
 void tst_RundaliFigures::cylinderClearsAndPaintsTenSlices()
