@@ -40,22 +40,22 @@ public:
     void setScaleLeft(float value)
     {
         m_scale.setScaleLeft(value);
-        m_gaps = nullptr;
+        dropGaps();
     }
     void setScaleTop(float value)
     {
         m_scale.setScaleTop(value);
-        m_gaps = nullptr;
+        dropGaps();
     }
     void setScaleWidth(float value)
     {
         m_scale.setScaleWidth(value);
-        m_gaps = nullptr;
+        dropGaps();
     }
     void setScaleHeight(float value)
     {
         m_scale.setScaleHeight(value);
-        m_gaps = nullptr;
+        dropGaps();
     }
 
     int DrawWidth() const { return m_drawWidth; }
@@ -74,11 +74,10 @@ public:
     void PSet(float x, float y, Colour colour)
     {
         const QPointF device = m_scale.toDevice(x, y);
-        if (m_gaps) [[unlikely]]
-            m_raster.dot(device.x(), device.y(), m_fillPen, ToPixel(colour), m_fillMask);
         m_raster.dot(device.x(), device.y(), m_pen, ToPixel(colour));
-        if (!m_presentScheduled)
-            schedulePresent();
+        // One test a dot, as the figures' loops call this for every one.
+        if (m_dotFollowUp) [[unlikely]]
+            followUpDot(device, colour);
     }
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     // The colour of the pixel at the point; -1 outside the surface.
@@ -126,6 +125,11 @@ private:
     void fillLogical(const QRect &logical, Colour colour);
     void markDirty(const QRect &device);
     void schedulePresent();
+    // What a dot may need besides its own pixels: filling holes round it, and the
+    // surface's presentation, once after each present.
+    void followUpDot(QPointF device, Colour colour);
+    void dropGaps();
+    void updateDotFollowUp() { m_dotFollowUp = m_gaps || !m_presentScheduled; }
     void updatePen();
 
     // The surface whose own device pixel lies under the pointer, that pixel and the
@@ -158,6 +162,7 @@ private:
     DotShape m_pen;
     Rasteriser m_raster;
     bool m_presentScheduled = false;
+    bool m_dotFollowUp = true;
     Colour m_backColor = RGB(255, 255, 255);
     QRect m_dirty;
     // Where the left button went down, as long as it is held.
