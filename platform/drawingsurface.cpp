@@ -55,7 +55,7 @@ DrawingSurface::~DrawingSurface()
 
 void DrawingSurface::setDrawWidth(int width)
 {
-    dropGaps();
+    m_gaps = nullptr;
     m_drawWidth = std::max(width, 1);
     updatePen();
 }
@@ -75,7 +75,6 @@ void DrawingSurface::setSolidFigure(int width, const DotFigure &figure)
     if (!gaps.any())
         return;
     m_gaps = &gaps;
-    updateDotFollowUp();
     m_fillPen = DotShape(static_cast<int>(std::lround(gaps.fillWidth() * m_scale.devicePixelRatio())));
     m_fillMask = {gaps.holes().data(), gaps.area()};
 }
@@ -97,7 +96,7 @@ const GridGaps &DrawingSurface::gapsOf(const DotFigure &figure, int width)
             return known->gaps;
     }
     if (m_knownGaps.size() >= MaxKnown) {
-        dropGaps();
+        m_gaps = nullptr;
         m_knownGaps.clear();
     }
     m_knownGaps.push_back(
@@ -149,7 +148,6 @@ void DrawingSurface::Cls()
 QRect DrawingSurface::takeDrawnArea()
 {
     m_presentScheduled = false;
-    updateDotFollowUp();
     m_dirty |= m_raster.takeTouched();
     if (m_dirty.isEmpty())
         return {};
@@ -186,7 +184,7 @@ void DrawingSurface::resizeImage()
     if (device == m_image.size() && dpr == m_scale.devicePixelRatio())
         return;
 
-    dropGaps();
+    m_gaps = nullptr;
     m_knownGaps.clear();
     const QSizeF oldSize = m_scale.innerSize();
     m_scale.setInnerSize(logical, dpr);
@@ -371,23 +369,7 @@ void DrawingSurface::markDirty(const QRect &device)
 void DrawingSurface::schedulePresent()
 {
     m_presentScheduled = true;
-    updateDotFollowUp();
     Presenter::schedule(this);
-}
-
-void DrawingSurface::followUpDot(QPointF device, Colour colour)
-{
-    // The fill paints only pixels that no designed dot covers, so it may follow the dot.
-    if (m_gaps)
-        m_raster.dot(device.x(), device.y(), m_fillPen, ToPixel(colour), m_fillMask);
-    if (!m_presentScheduled)
-        schedulePresent();
-}
-
-void DrawingSurface::dropGaps()
-{
-    m_gaps = nullptr;
-    updateDotFollowUp();
 }
 
 } // namespace forms

@@ -40,22 +40,22 @@ public:
     void setScaleLeft(float value)
     {
         m_scale.setScaleLeft(value);
-        dropGaps();
+        m_gaps = nullptr;
     }
     void setScaleTop(float value)
     {
         m_scale.setScaleTop(value);
-        dropGaps();
+        m_gaps = nullptr;
     }
     void setScaleWidth(float value)
     {
         m_scale.setScaleWidth(value);
-        dropGaps();
+        m_gaps = nullptr;
     }
     void setScaleHeight(float value)
     {
         m_scale.setScaleHeight(value);
-        dropGaps();
+        m_gaps = nullptr;
     }
 
     int DrawWidth() const { return m_drawWidth; }
@@ -74,10 +74,11 @@ public:
     void PSet(float x, float y, Colour colour)
     {
         const QPointF device = m_scale.toDevice(x, y);
+        if (m_gaps) [[unlikely]]
+            m_raster.dot(device.x(), device.y(), m_fillPen, ToPixel(colour), m_fillMask);
         m_raster.dot(device.x(), device.y(), m_pen, ToPixel(colour));
-        // One test a dot, as the figures' loops call this for every one.
-        if (m_dotFollowUp) [[unlikely]]
-            followUpDot(device, colour);
+        if (!m_presentScheduled)
+            schedulePresent();
     }
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     // The colour of the pixel at the point; -1 outside the surface.
@@ -125,11 +126,6 @@ private:
     void fillLogical(const QRect &logical, Colour colour);
     void markDirty(const QRect &device);
     void schedulePresent();
-    // What a dot may need besides its own pixels: filling holes round it, and the
-    // surface's presentation, once after each present.
-    void followUpDot(QPointF device, Colour colour);
-    void dropGaps();
-    void updateDotFollowUp() { m_dotFollowUp = m_gaps || !m_presentScheduled; }
     void updatePen();
 
     // The surface whose own device pixel lies under the pointer, that pixel and the
@@ -162,7 +158,6 @@ private:
     DotShape m_pen;
     Rasteriser m_raster;
     bool m_presentScheduled = false;
-    bool m_dotFollowUp = true;
     Colour m_backColor = RGB(255, 255, 255);
     QRect m_dirty;
     // Where the left button went down, as long as it is held.
