@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace forms {
 
@@ -89,18 +90,34 @@ const GridGaps &DrawingSurface::gapsOf(const DotFigure &figure, int width)
     const double dpr = m_scale.devicePixelRatio();
     // Exact comparisons: QPointF's own is fuzzy.
     const auto same = [](QPointF a, QPointF b) { return a.x() == b.x() && a.y() == b.y(); };
+    const auto sameFigure = [&figure](const KnownGaps &known) {
+        const DotFigure *knownFigure = std::get_if<DotFigure>(&known.figure);
+        if (!knownFigure)
+            return false;
+        if constexpr (std::is_same_v<DotFigure, DotRings>) {
+            if (known.ringsSource == &figure && known.ringsDots == figure.dots.data()
+                && knownFigure->dots.size() == figure.dots.size())
+                return true;
+        }
+        return *knownFigure == figure;
+    };
     for (const auto &known : m_knownGaps) {
-        const DotFigure *knownFigure = std::get_if<DotFigure>(&known->figure);
-        if (knownFigure && known->gaps.drawWidth() == width && same(known->origin, origin) && same(known->unit, unit)
-            && known->devicePixelRatio == dpr && *knownFigure == figure)
+        if (known->gaps.drawWidth() == width && same(known->origin, origin) && same(known->unit, unit)
+            && known->devicePixelRatio == dpr && sameFigure(*known))
             return known->gaps;
     }
     if (m_knownGaps.size() >= MaxKnown) {
         m_gaps = nullptr;
         m_knownGaps.clear();
     }
-    m_knownGaps.push_back(
-        std::make_unique<KnownGaps>(KnownGaps{figure, origin, unit, dpr, GridGaps(figure, m_scale, width)}));
+    auto known = std::make_unique<KnownGaps>(
+        KnownGaps{.figure = figure, .origin = origin, .unit = unit, .devicePixelRatio = dpr,
+                  .gaps = GridGaps(figure, m_scale, width)});
+    if constexpr (std::is_same_v<DotFigure, DotRings>) {
+        known->ringsSource = &figure;
+        known->ringsDots = figure.dots.data();
+    }
+    m_knownGaps.push_back(std::move(known));
     return m_knownGaps.back()->gaps;
 }
 

@@ -142,6 +142,10 @@ private:
     struct KnownGaps
     {
         std::variant<DotGrid, DotRings> figure;
+        // Where the rings it was worked out for lie, so that the program's own rings,
+        // made once and never changed, are known again without comparing every dot.
+        const DotRings *ringsSource = nullptr;
+        const DotRings::Centre *ringsDots = nullptr;
         QPointF origin;
         QPointF unit;
         double devicePixelRatio = 1;
