@@ -23,6 +23,40 @@ double length(Vector v)
 // A dot's centre moves by at most this much when it snaps to the pixel grid.
 constexpr double SnapSlack = 0.7072;
 
+// The box round a figure's dot centres, and the pixels dots up to a diameter may
+// touch round it.
+class CentreBounds
+{
+public:
+    explicit CentreBounds(Vector first) : m_low(first), m_high(first) {}
+    void add(Vector centre)
+    {
+        m_low = {std::min(m_low.x, centre.x), std::min(m_low.y, centre.y)};
+        m_high = {std::max(m_high.x, centre.x), std::max(m_high.y, centre.y)};
+    }
+    QRect pixels(int diameter) const
+    {
+        return QRect(QPoint(floorToInt(m_low.x) - diameter, floorToInt(m_low.y) - diameter),
+                     QPoint(floorToInt(m_high.x) + diameter, floorToInt(m_high.y) + diameter));
+    }
+
+private:
+    Vector m_low;
+    Vector m_high;
+};
+
+// One word per pixel of the area, set where a dot of the diameter covers it, for the
+// dots whose device centres forEachCentre hands to the function it is given.
+template <typename ForEachCentre>
+std::vector<std::uint32_t> coverage(const QRect &area, int diameter, ForEachCentre forEachCentre)
+{
+    std::vector<std::uint32_t> mask(static_cast<std::size_t>(area.width()) * area.height(), 0);
+    Rasteriser raster(mask.data(), area.width(), area.height(), area.width());
+    const DotShape dot(diameter);
+    forEachCentre([&](double x, double y) { raster.dot(x - area.left(), y - area.top(), dot, 1); });
+    return mask;
+}
+
 // The grid in device pixels: which pixels lie inside it and which its dots cover.
 class DeviceGrid
 {
@@ -56,35 +90,25 @@ public:
     // The pixels the grid's dots may touch, for dots up to the given diameter.
     QRect area(int diameter) const
     {
-        double left = m_origin.x;
-        double right = left;
-        double top = m_origin.y;
-        double bottom = top;
-        for (const Vector corner : {at(lastOuter(), 0), at(0, lastInner()), at(lastOuter(), lastInner())}) {
-            left = std::min(left, corner.x);
-            right = std::max(right, corner.x);
-            top = std::min(top, corner.y);
-            bottom = std::max(bottom, corner.y);
-        }
-        return QRect(QPoint(floorToInt(left) - diameter, floorToInt(top) - diameter),
-                     QPoint(floorToInt(right) + diameter, floorToInt(bottom) + diameter));
+        CentreBounds bounds(m_origin);
+        for (const Vector corner : {at(lastOuter(), 0), at(0, lastInner()), at(lastOuter(), lastInner())})
+            bounds.add(corner);
+        return bounds.pixels(diameter);
     }
 
     // One word per pixel of the area, set where a dot of the diameter covers it.
     std::vector<std::uint32_t> covered(const QRect &area, int diameter) const
     {
-        std::vector<std::uint32_t> mask(static_cast<std::size_t>(area.width()) * area.height(), 0);
-        Rasteriser raster(mask.data(), area.width(), area.height(), area.width());
-        const DotShape dot(diameter);
-        for (int i = 0; i <= lastOuter(); ++i) {
-            for (int j = 0; j <= lastInner(); ++j) {
-                const auto x = static_cast<float>(m_grid.firstX + i * m_grid.outerX + j * m_grid.innerX);
-                const auto y = static_cast<float>(m_grid.firstY + i * m_grid.outerY + j * m_grid.innerY);
-                const QPointF device = m_mapping.toDevice(x, y);
-                raster.dot(device.x() - area.left(), device.y() - area.top(), dot, 1);
+        return coverage(area, diameter, [this](const auto &stamp) {
+            for (int i = 0; i <= lastOuter(); ++i) {
+                for (int j = 0; j <= lastInner(); ++j) {
+                    const auto x = static_cast<float>(m_grid.firstX + i * m_grid.outerX + j * m_grid.innerX);
+                    const auto y = static_cast<float>(m_grid.firstY + i * m_grid.outerY + j * m_grid.innerY);
+                    const QPointF device = m_mapping.toDevice(x, y);
+                    stamp(device.x(), device.y());
+                }
             }
-        }
-        return mask;
+        });
     }
 
     // Whether the centre of the device pixel lies inside the grid (its outline included).
@@ -138,28 +162,18 @@ public:
 
     QRect area(int diameter) const
     {
-        double left = m_centres.front().x;
-        double right = left;
-        double top = m_centres.front().y;
-        double bottom = top;
-        for (const Vector centre : m_centres) {
-            left = std::min(left, centre.x);
-            right = std::max(right, centre.x);
-            top = std::min(top, centre.y);
-            bottom = std::max(bottom, centre.y);
-        }
-        return QRect(QPoint(floorToInt(left) - diameter, floorToInt(top) - diameter),
-                     QPoint(floorToInt(right) + diameter, floorToInt(bottom) + diameter));
+        CentreBounds bounds(m_centres.front());
+        for (const Vector centre : m_centres)
+            bounds.add(centre);
+        return bounds.pixels(diameter);
     }
 
     std::vector<std::uint32_t> covered(const QRect &area, int diameter) const
     {
-        std::vector<std::uint32_t> mask(static_cast<std::size_t>(area.width()) * area.height(), 0);
-        Rasteriser raster(mask.data(), area.width(), area.height(), area.width());
-        const DotShape dot(diameter);
-        for (const Vector centre : m_centres)
-            raster.dot(centre.x - area.left(), centre.y - area.top(), dot, 1);
-        return mask;
+        return coverage(area, diameter, [this](const auto &stamp) {
+            for (const Vector centre : m_centres)
+                stamp(centre.x, centre.y);
+        });
     }
 
     // Whether the centre of the device pixel lies within the rim, in user units.

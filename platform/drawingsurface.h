@@ -37,26 +37,11 @@ public:
     float ScaleTop() const { return m_scale.scaleTop(); }
     float ScaleWidth() const { return m_scale.scaleWidth(); }
     float ScaleHeight() const { return m_scale.scaleHeight(); }
-    void setScaleLeft(float value)
-    {
-        m_scale.setScaleLeft(value);
-        m_gaps = nullptr;
-    }
-    void setScaleTop(float value)
-    {
-        m_scale.setScaleTop(value);
-        m_gaps = nullptr;
-    }
-    void setScaleWidth(float value)
-    {
-        m_scale.setScaleWidth(value);
-        m_gaps = nullptr;
-    }
-    void setScaleHeight(float value)
-    {
-        m_scale.setScaleHeight(value);
-        m_gaps = nullptr;
-    }
+    // New units leave any holes worked out for the old ones behind.
+    void setScaleLeft(float value) { m_scale.setScaleLeft(value); m_gaps = nullptr; }
+    void setScaleTop(float value) { m_scale.setScaleTop(value); m_gaps = nullptr; }
+    void setScaleWidth(float value) { m_scale.setScaleWidth(value); m_gaps = nullptr; }
+    void setScaleHeight(float value) { m_scale.setScaleHeight(value); m_gaps = nullptr; }
 
     int DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width);
