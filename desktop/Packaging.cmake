@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One Debian package with both programs, built by `cpack` (see ./run package) from
 # what `cmake --install` puts in place.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks what a desktop gets from the build: installs it into a temporary root, checks
 # that every file is in its freedesktop place, validates the desktop entries and the
 # AppStream metainfo, then builds the Debian package and checks its contents.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by ./run and ./test: installs what is missing on a Debian 12 machine, then
 # configures and builds the targets named in build_targets (all when empty). Sourced,
 # so it runs in the caller's shell.
