@@ -87,7 +87,8 @@ done
 
 echo "Building the Debian package"
 rm -f "$build"/package/*.deb
-(cd "$build" && cpack --config CPackConfig.cmake >"$staging/cpack.log" 2>&1) || { cat "$staging/cpack.log" >&2; exit 1; }
+(cd "$build" && cpack --config CPackConfig.cmake >"$staging/cpack.log" 2>&1) \
+    || { cat "$staging/cpack.log" >&2; echo "FAIL: cpack could not build the package" >&2; exit 1; }
 deb=$(ls "$build"/package/*.deb)
 if ! diff <(expected | sed 's|^|usr/|' | sort) <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort); then
     fail "package contents differ from the expected list (< expected, > packaged)"
