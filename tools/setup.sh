@@ -6,9 +6,10 @@
 # so it runs in the caller's shell.
 
 # The validators, dpkg-dev, file, lintian and python3-debian build and check the
-# Debian package, reuse the licence notices; a caller may name more in extra_packages.
+# Debian package, reuse the licence notices (it needs git to leave out what .gitignore
+# names, such as build/); a caller may name more in extra_packages.
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
-          desktop-file-utils appstream dpkg-dev file lintian python3-debian reuse ${extra_packages:-})
+          desktop-file-utils appstream dpkg-dev file lintian python3-debian reuse git ${extra_packages:-})
 
 missing=()
 for package in "${packages[@]}"; do
