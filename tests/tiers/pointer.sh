@@ -18,7 +18,7 @@ passed=0 failed=0
 # prints one line; fails when one readout or cut differs from the screen.
 measure() {
     timeout 90 "$session_python" - "$@" "$session_program_pid" "$session_left" "$session_top" \
-        "$session_width" "$session_height" "$session_dir/$1.ppm" <<'PY'
+        "$session_width" "$session_height" "$session_dir/screen${DISPLAY#:}.ppm" <<'PY'
 import subprocess, sys, time
 
 program, label, pid, left, top, width, height, shot = sys.argv[1:]
@@ -207,38 +207,38 @@ run() {
     elif measure "$program" "$label"; then
         passed=$((passed + 1))
     else
+        [ $? -ne 124 ] || echo "$program $label: FAILED, no result within 90s"
         failed=$((failed + 1))
     fi
     session_end_program
 }
 
-# One program through every screen, scale and window manager, on its own displays.
+# One program with or without the window manager through every screen and scale, on
+# its own displays from the given one; what it finds goes to a file of its own.
 sweep() {
-    local program=$1 display=$2 screen size scales wm scale
+    local program=$1 wm=$2 display=$3 screen size scales scale
     session_background
+    exec >"$session_dir/$program-$wm.out" 2>&1
     for screen in "1920x1080 1 1.25 1.5 dpi144" "2560x1440 1.75" "2048x1536 2"; do
         read -r size scales <<<"$screen"
-        session_x ":$display" "$size" || { failed=$((failed + 1)); break; }
+        session_x ":$display" "$size" && { [ $wm = no-wm ] || session_wm; } || { failed=$((failed + 1)); break; }
         display=$((display + 1))
-        for wm in no-wm openbox; do
-            [ $wm = no-wm ] || session_wm || { failed=$((failed + 1)); break; }
-            for scale in $scales; do
-                if [ "$scale" = dpi144 ]; then
-                    session_dpi 144
-                    run "$program" "Xft.dpi 144 $wm"
-                    session_dpi
-                else
-                    run "$program" "scale $scale $wm" QT_SCALE_FACTOR="$scale"
-                fi
-                # A window that does not lie where the program put it.
-                if [ "$scale" = 1.5 ] && [ $wm = no-wm ]; then
-                    place="7 5" run "$program" "scale 1.5 no-wm at 7,5" QT_SCALE_FACTOR=1.5
-                fi
-            done
+        for scale in $scales; do
+            if [ "$scale" = dpi144 ]; then
+                session_dpi 144
+                run "$program" "Xft.dpi 144 $wm"
+                session_dpi
+            else
+                run "$program" "scale $scale $wm" QT_SCALE_FACTOR="$scale"
+            fi
+            # A window that does not lie where the program put it.
+            if [ "$scale" = 1.5 ] && [ $wm = no-wm ]; then
+                place="7 5" run "$program" "scale 1.5 no-wm at 7,5" QT_SCALE_FACTOR=1.5
+            fi
         done
         session_end_x
     done
-    echo "$passed $failed" >"$session_dir/$program.count"
+    echo "$passed $failed" >"$session_dir/$program-$wm.count"
 }
 
 # Under weston the window, frame included, must show whole: its geometry as the program
@@ -272,10 +272,14 @@ shown_stable() {
 }
 
 session_dbus || { echo "0 passed, 1 failed"; exit 1; }
-session_spawn sweep tessaro 21
-tessaro=$session_pid
-session_spawn sweep tubarin 24
-tubarin=$session_pid
+sweeps=() display=21
+for program in tessaro tubarin; do
+    for wm in no-wm openbox; do
+        session_spawn sweep $program $wm $display
+        sweeps+=("$session_pid")
+        display=$((display + 3))
+    done
+done
 
 if session_wayland wl-xtier-1 1280x1024; then
     for program in tessaro tubarin; do
@@ -285,14 +289,17 @@ else
     failed=$((failed + 1))
 fi
 
-wait $tessaro $tubarin
+wait "${sweeps[@]}"
 for program in tessaro tubarin; do
-    if read -r more fewer <"$session_dir/$program.count"; then
-        passed=$((passed + more)) failed=$((failed + fewer))
-    else
-        echo "$program: FAILED, the sweep did not finish"
-        failed=$((failed + 1))
-    fi
+    for wm in no-wm openbox; do
+        cat "$session_dir/$program-$wm.out"
+        if read -r more fewer <"$session_dir/$program-$wm.count"; then
+            passed=$((passed + more)) failed=$((failed + fewer))
+        else
+            echo "$program $wm: FAILED, the sweep did not finish"
+            failed=$((failed + 1))
+        fi
+    done
 done
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
