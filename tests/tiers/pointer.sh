@@ -55,6 +55,8 @@ def until(read, old, what, seconds=5):
         if value[0] != old:
             return value
         time.sleep(0.02)
+    for problem in problems:
+        print(f"  {program} {label}: {problem}")
     raise SystemExit(f"{program} {label}: FAILED, {what} did not change within {seconds}s")
 
 def hexed(colour):
@@ -75,7 +77,10 @@ def step_run(pixel, x, y, dx, dy, count=12):
         if pixel(x, y) != pixel(x - dx, y - dy):
             break
         x, y = x + dx, y + dy
-    return [(x + i * dx, y + i * dy) for i in range(count)]
+    run = [(x + i * dx, y + i * dy) for i in range(count)]
+    if len({pixel(*p) for p in run}) == 1:
+        problems.append(f"no colour step from ({x},{y}) on")
+    return run
 
 def interleave(first, second):
     # Alternating two distant runs, each readout differs from the one before it.
