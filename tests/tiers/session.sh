@@ -15,12 +15,24 @@ export HOME="$session_dir" XDG_RUNTIME_DIR="$session_dir" XDG_CONFIG_HOME="$sess
 chmod 700 "$session_dir"
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
 
+# The processes a process started, and theirs, by their ids.
+session_descendants() {
+    local child
+    for child in $(cat /proc/"$1"/task/*/children 2>/dev/null); do
+        echo "$child"
+        session_descendants "$child"
+    done
+}
+
+# Ends processes and what they started: a shell waiting for a command would otherwise
+# take the request only when the command ends.
 session_kill() {
-    local pid
+    local pid family
     for pid in "$@"; do
-        kill "$pid" 2>/dev/null || true
+        family=$(session_descendants "$pid")
+        kill "$pid" $family 2>/dev/null || true
         # A process that ignores the request is not waited for forever.
-        timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" 2>/dev/null || true
+        timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" $family 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
 }
