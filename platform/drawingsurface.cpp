@@ -1,5 +1,6 @@
 #include "drawingsurface.h"
 
+#include "devicepixels.h"
 #include "exactpointer.h"
 #include "handlerscope.h"
 #include "placedcontrol.h"
@@ -27,6 +28,35 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
            | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The widget of the window, as deep as it goes, that the backing store lets paint the
+// window's device pixel, and where the widget lies in the window.
+struct PaintedAt
+{
+    QWidget *widget = nullptr;
+    QPoint origin;
+};
+
+PaintedAt paintedAt(QWidget *window, QPoint device, double dpr)
+{
+    if (!deviceArea(window->rect(), dpr).contains(device))
+        return {};
+    PaintedAt at{window, QPoint()};
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        const QObjectList &children = at.widget->children();
+        // The last child is painted last, on top.
+        for (auto it = children.crbegin(); it != children.crend() && !deeper; ++it) {
+            auto *child = qobject_cast<QWidget *>(*it);
+            if (child && !child->isWindow() && child->isVisible()
+                && deviceArea(child->geometry().translated(at.origin), dpr).contains(device)) {
+                at = {child, at.origin + child->pos()};
+                deeper = true;
+            }
+        }
+    }
+    return at;
 }
 
 // The surface and device pixel of the last MouseMove delivered.
@@ -180,10 +210,32 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect area = event->rect();
     const double dpr = m_scale.devicePixelRatio();
-    painter.drawImage(QRectF(area), m_image,
-                      QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+    const QTransform toDevice = painter.deviceTransform();
+    // The image goes on the device pixels pixel for pixel, its first at the one that
+    // holds the surface's origin, so that the pointer finds each pixel where it is
+    // shown. (Scaled by the painter, a fractional origin or ratio would shift or
+    // repeat columns.) The backing store lets the surface paint only its own area.
+    const QPoint origin = (toDevice.map(QPointF(0, 0)) / dpr).toPoint();
+    const QPoint first = devicePixelAt(QPointF(origin), dpr);
+    const QRect dirty = deviceArea(event->rect().translated(origin), dpr)
+                        & deviceArea(QRect(origin, size()), dpr);
+    const QImage pixels(m_image.constBits(), m_image.width(), m_image.height(), m_image.bytesPerLine(),
+                        m_image.format());
+    painter.setWorldTransform(toDevice.inverted());
+    const QRect source = dirty.translated(-first) & pixels.rect();
+    painter.drawImage(first + source.topLeft(), pixels, source);
+    // The area may reach one device pixel past the image: its last column and row go
+    // on there, as the pointer reads them.
+    const QPoint beyond = first + QPoint(pixels.width(), pixels.height());
+    if (dirty.right() >= beyond.x())
+        painter.drawImage(QPoint(beyond.x(), dirty.top()), pixels,
+                          QRect(pixels.width() - 1, dirty.top() - first.y(), 1, dirty.height()) & pixels.rect());
+    if (dirty.bottom() >= beyond.y())
+        painter.drawImage(QPoint(dirty.left(), beyond.y()), pixels,
+                          QRect(dirty.left() - first.x(), pixels.height() - 1, dirty.width(), 1) & pixels.rect());
+    if (dirty.right() >= beyond.x() && dirty.bottom() >= beyond.y())
+        painter.drawImage(beyond, pixels, QRect(pixels.width() - 1, pixels.height() - 1, 1, 1));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)
@@ -232,26 +284,23 @@ void DrawingSurface::resizeImage()
 DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *event) const
 {
     // Qt hands the event to the widget under the rounded position, which within half
-    // a logical pixel of a border is the neighbour of the one under the pointer.
+    // a logical pixel of a border is the neighbour of the one under the pointer. The
+    // window's device pixel decides, and the surface that paints it.
     QWidget *root = window();
-    const QPointF exact = mapTo(root, ExactPointer::position(this, event));
-    const QPoint logical(floorToInt(exact.x()), floorToInt(exact.y()));
-    if (!root->rect().contains(logical))
-        return {};
-    QWidget *under = root->childAt(logical);
-    auto *surface = qobject_cast<DrawingSurface *>(under ? under : root);
+    const double dpr = root->devicePixelRatioF();
+    const QPoint device = devicePixelAt(ExactPointer::windowPosition(this, event), dpr);
+    const PaintedAt at = paintedAt(root, device, dpr);
+    auto *surface = qobject_cast<DrawingSurface *>(at.widget);
     if (!surface)
         return {};
-    const QPointF local = surface->mapFrom(root, exact);
-    const QPoint inside = surface->mapFrom(root, logical);
-    for (const WindowlessControl *control : surface->m_windowless)
-        if (control->Visible() && control->hitRect().contains(inside))
-            return {};
     // The image is the logical size rounded to device pixels, so the far edge of the
-    // widget may lie in its last row or column.
-    const double dpr = surface->m_scale.devicePixelRatio();
-    const QPoint pixel(std::min(floorToInt(local.x() * dpr), surface->m_image.width() - 1),
-                       std::min(floorToInt(local.y() * dpr), surface->m_image.height() - 1));
+    // area painted may lie past its last row or column; that row and column go on there.
+    const QPoint shown = device - devicePixelAt(QPointF(at.origin), dpr);
+    const QPoint pixel(std::min(shown.x(), surface->m_image.width() - 1),
+                       std::min(shown.y(), surface->m_image.height() - 1));
+    for (const WindowlessControl *control : surface->m_windowless)
+        if (control->Visible() && deviceArea(control->hitRect(), dpr).contains(pixel))
+            return {};
     return {surface, pixel, surface->m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
 }
 
