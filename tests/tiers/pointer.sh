@@ -95,7 +95,8 @@ if program == "tessaro":
     cx = lambda u: fx(50 + (u - 10) * 1600 / 630)
     cy = lambda v: fy(-900 + (570 - v) * 1600 / 630)
     mixed = (fx(2800), fy(450))
-    square = lambda pixel: pixel(fx(2300), fy(-400))
+    # Two cuts can agree at one point of the square, never at all four corners.
+    square = lambda pixel: tuple(pixel(fx(u), fy(v)) for u in (1850, 2750) for v in (-850, 50))
     pixel = screen()
     grey = pixel(cx(392), cy(200))
     click(fx(1950), fy(750))  # Start
