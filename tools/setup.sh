@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Shared by ./run and ./test: installs what is missing on a Debian 12 machine, then
+# Shared by ./run and ./test: installs what is missing on a Debian 12 or 13 machine, then
 # configures and builds the targets named in build_targets (all when empty). Sourced,
 # so it runs in the caller's shell.
 
@@ -10,6 +10,14 @@
 # names, such as build/); a caller may name more in extra_packages.
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
           desktop-file-utils appstream dpkg-dev file lintian python3-debian reuse git ${extra_packages:-})
+# ./test also drives the programs from outside (tests/tiers): a virtual X server with a
+# window manager, pointer input and screenshots, a resource database for Xft.dpi, a
+# private session bus with the accessibility bus behind it and a client of it, and a
+# Wayland compositor with Qt's plugin for it.
+if [ -n "${with_tiers:-}" ]; then
+    packages+=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick dbus-daemon dbus-bin
+               at-spi2-core python3-pyatspi weston qt6-wayland)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
