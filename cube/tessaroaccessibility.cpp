@@ -34,6 +34,9 @@ TessaroAccessibility::TessaroAccessibility(frmTessaro *form) : QObject(form), m_
 {
     form->Picture1->setAccessibleName(QStringLiteral("Farbwürfel"));
     form->Picture2->setAccessibleName(QStringLiteral("Schnittfläche"));
+    form->Picture1->setProbe({cubegeometry::FaceWalks.begin(), cubegeometry::FaceWalks.end()});
+    form->Picture2->setProbe(
+        {forms::ProbeGrid{.first = {0, 0}, .right = {1, 0}, .columns = 256, .up = {0, 1}, .rows = 256}});
     describeCube(false);
     describeSection();
     nameEquation(false);
@@ -61,15 +64,12 @@ TessaroAccessibility::TessaroAccessibility(frmTessaro *form) : QObject(form), m_
 }
 
 // Drawn, the cube and the square below it can be explored by keys: the cube over its
-// three faces, the square a colour step a press.
+// three faces, the square a colour step a press (their probes are set from the start).
 void TessaroAccessibility::cubeDrawn()
 {
     describeCube(true);
-    if (!m_form->Picture1->hasProbe()) {
-        m_form->Picture1->setProbe({cubegeometry::FaceWalks.begin(), cubegeometry::FaceWalks.end()});
-        m_form->Picture2->setProbe({forms::ProbeGrid{.first = {0, 0}, .right = {1, 0}, .columns = 256,
-                                                     .up = {0, 1}, .rows = 256}});
-    }
+    m_form->Picture1->openProbe();
+    m_form->Picture2->openProbe();
     m_movedOverCube = false;
     forms::Announcer::announce(m_form->Picture1, QStringLiteral("Farbwürfel gezeichnet"));
 }

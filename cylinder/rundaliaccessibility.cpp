@@ -28,6 +28,10 @@ RundaliAccessibility::RundaliAccessibility(frmRundali *form)
     // After the designed controls.
     m_figureArea->setTabIndex(9);
     m_figureArea->setAccessibleName(QStringLiteral("Figur"));
+    const int points = static_cast<int>(2 * colourrules::Rim / ProbeStep) + 1;
+    form->setProbe({forms::ProbeGrid{.first = {-colourrules::Rim, colourrules::Rim}, .right = {ProbeStep, 0},
+                                     .columns = points, .up = {0, -ProbeStep}, .rows = points}},
+                   m_figureArea);
     describe(QStringLiteral("Noch keine Figur gezeichnet"));
 
     connect(form->Start1, &forms::CommandButton::Click, this,
@@ -65,13 +69,10 @@ void RundaliAccessibility::figureStarts(const QString &figure)
 {
     describe(figure);
     ++m_drawing;
-    if (!m_form->hasProbe()) {
+    if (!m_form->probeOpen()) {
         using colourrules::Rim;
         m_figureArea->Move(-Rim, -Rim, 2 * Rim, 2 * Rim);
-        const int points = static_cast<int>(2 * Rim / ProbeStep) + 1;
-        m_form->setProbe({forms::ProbeGrid{.first = {-Rim, Rim}, .right = {ProbeStep, 0}, .columns = points,
-                                           .up = {0, -ProbeStep}, .rows = points}},
-                         m_figureArea);
+        m_form->openProbe();
     }
     forms::Announcer::announce(m_figureArea, figure);
 }

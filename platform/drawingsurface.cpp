@@ -414,12 +414,19 @@ void DrawingSurface::setProbe(std::vector<ProbeGrid> grids, QWidget *holder)
     m_probe = ProbeWalk(std::move(grids));
     m_probeHolder = holder ? holder : this;
     Announcer::addCarrier(m_probeHolder);
+    if (probePixel() != before)
+        probeFocusChanged();
+}
+
+void DrawingSurface::openProbe()
+{
+    if (m_probeOpen || !hasProbe())
+        return;
+    m_probeOpen = true;
     if (m_probeHolder == this)
         setFocusPolicy(Qt::TabFocus);
     else
         m_probeHolder->show();
-    if (probePixel() != before)
-        probeFocusChanged();
 }
 
 QPoint DrawingSurface::probePixel() const
@@ -431,7 +438,7 @@ QPoint DrawingSurface::probePixel() const
 
 bool DrawingSurface::probeKey(const QKeyEvent *event)
 {
-    if (!hasProbe())
+    if (!m_probeOpen)
         return false;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers & ~Qt::ShiftModifier)

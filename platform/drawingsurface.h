@@ -92,10 +92,14 @@ public:
     // Keyboard exploration: a probe walks the lattices given, in user units, and stands
     // where the pointer would: the device pixel under it gets the pointer's MouseMove
     // at each step, and Return or Space its Click. The surface takes the focus by Tab
-    // for it, or the widget given holds the focus and hands on its keys. A mark shows
-    // the focus and a marker the probe, painted over the image on screen, never in it.
+    // for it once the probe is opened, or the widget given holds the focus and hands on
+    // its keys. A mark shows the focus and a marker the probe, painted over the image on
+    // screen, never in it. Set from the start, so that assistive tools know the surface
+    // for what it is before it can be explored.
     void setProbe(std::vector<ProbeGrid> grids, QWidget *holder = nullptr);
+    void openProbe();
     bool hasProbe() const { return !m_probe.isEmpty(); }
+    bool probeOpen() const { return m_probeOpen; }
     const ProbeWalk &probe() const { return m_probe; }
     QWidget *probeHolder() const { return m_probeHolder; }
     // The device pixel under the probe.
@@ -189,6 +193,7 @@ private:
     PixelMask m_fillMask;
     ProbeWalk m_probe;
     QPointer<QWidget> m_probeHolder;
+    bool m_probeOpen = false;
     // Where the marks were last painted, in logical pixels.
     QRect m_probeMarks;
 };
