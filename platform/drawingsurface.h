@@ -146,14 +146,15 @@ private:
         QPointF user;
     };
     PointerTarget pointerTarget(const QMouseEvent *event) const;
-    // The target for one of this surface's own device pixels.
+    // The target at one of this surface's own device pixels; none where a windowless
+    // control takes the pointer.
     PointerTarget targetAt(QPoint pixel) const;
     void deliverMove(const PointerTarget &target, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     void probeMoved();
     void probeClick();
-    // Whether a control takes the pointer at the device pixel, as it would the pointer.
-    bool controlTakes(QPoint pixel) const;
+    // Whether a child widget takes the pointer at the device pixel.
+    bool childTakes(QPoint pixel) const;
     QRect probeMarks() const;
     void paintProbe(QPainter &painter) const;
 
