@@ -368,6 +368,29 @@ std::vector<const WindowlessControl *> DrawingSurface::windowlessControls() cons
     return controls;
 }
 
+bool DrawingSurface::showsWindowless(const WindowlessControl *control) const
+{
+    if (!control->Visible())
+        return false;
+    const QRect area = deviceArea(control->hitRect(), m_scale.devicePixelRatio()) & m_image.rect();
+    if (area.isEmpty())
+        return false;
+    // The control painted afresh on a copy, against what the surface shows.
+    QImage painted = m_image.copy();
+    {
+        QPainter painter(&painted);
+        control->paint(painter);
+    }
+    qsizetype same = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *shown = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(y));
+        const auto *fresh = reinterpret_cast<const std::uint32_t *>(painted.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            same += shown[x] == fresh[x];
+    }
+    return 2 * same > static_cast<qsizetype>(area.width()) * area.height();
+}
+
 void DrawingSurface::addControl(PlacedControl *control)
 {
     m_controls.push_back(control);

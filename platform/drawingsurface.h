@@ -78,6 +78,8 @@ public:
     // The windowless controls on the surface in reading order: column by column, each
     // from the top.
     std::vector<const WindowlessControl *> windowlessControls() const;
+    // Whether the control shows: visible, and not painted over for the most part.
+    bool showsWindowless(const WindowlessControl *control) const;
 
     // For the controls themselves: placed on the surface (which deletes them when it
     // goes), or taken off it; windowless ones also announce themselves and their
