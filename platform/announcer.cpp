@@ -1,6 +1,9 @@
 #include "announcer.h"
 
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QApplication>
 #include <QWidget>
 
