@@ -34,6 +34,9 @@ void Announcer::announce(QWidget *source, const QString &sentence)
     Announcer &self = instance();
     if (sentence.isEmpty())
         return;
+    // What the user just did there is news; the readout that led up to it is not.
+    if (source == self.m_settledSource)
+        self.m_settle.stop();
     if (!self.m_pendingSource)
         self.m_pendingSource = source;
     self.m_pending.append(sentence);
