@@ -513,6 +513,7 @@ void tst_RundaliFigures::keysReadEachFigure()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *area = form.findChild<forms::ProbeArea *>();
     QVERIFY(area && !area->isVisible());
+    QCOMPARE(form.cmdInfo->nextInFocusChain(), area);
     const formstest::Speech speech;
     // Along the right rim and back inside it, from the middle.
     const QList<QKeySequence> keys{Qt::Key_End,   Qt::SHIFT | Qt::Key_Left,  Qt::SHIFT | Qt::Key_Left,
