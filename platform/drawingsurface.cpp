@@ -215,10 +215,19 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const double dpr = m_scale.devicePixelRatio();
     const QTransform toDevice = painter.deviceTransform();
+    if (toDevice.m11() != dpr || toDevice.m22() != dpr) {
+        // A device of another density (a picture taken at another scale): scaled to it.
+        const QRect area = event->rect();
+        painter.drawImage(QRectF(area), m_image,
+                          QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+        return;
+    }
     // The image goes on the device pixels pixel for pixel, its first at the one that
     // holds the surface's origin, so that the pointer finds each pixel where it is
     // shown. (Scaled by the painter, a fractional origin or ratio would shift or
-    // repeat columns.) The backing store lets the surface paint only its own area.
+    // repeat columns.) The backing store lets the surface paint only its own area, with
+    // rounded edges: where the origin lies past a pixel's middle, the image's first
+    // column and row stay under the neighbour.
     const QPoint origin = (toDevice.map(QPointF(0, 0)) / dpr).toPoint();
     const QPoint first = devicePixelAt(QPointF(origin), dpr);
     const QRect dirty = deviceArea(event->rect().translated(origin), dpr)
