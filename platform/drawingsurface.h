@@ -102,7 +102,6 @@ public:
     void openProbe();
     bool hasProbe() const { return !m_probe.isEmpty(); }
     bool probeOpen() const { return m_probeOpen; }
-    const ProbeWalk &probe() const { return m_probe; }
     QWidget *probeHolder() const { return m_probeHolder; }
     // The device pixel under the probe.
     QPoint probePixel() const;
