@@ -3,6 +3,7 @@
 
 #include "drawingsurface.h"
 
+#include "announcer.h"
 #include "devicepixels.h"
 #include "exactpointer.h"
 #include "handlerscope.h"
@@ -10,6 +11,7 @@
 #include "rasteriser.h"
 #include "windowlesscontrol.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,6 +55,7 @@ PaintedAt paintedAt(QWidget *window, QPoint device, double dpr)
         for (auto it = children.crbegin(); it != children.crend() && !deeper; ++it) {
             auto *child = qobject_cast<QWidget *>(*it);
             if (child && !child->isWindow() && child->isVisible()
+                && !child->testAttribute(Qt::WA_TransparentForMouseEvents)
                 && deviceArea(child->geometry().translated(at.origin), dpr).contains(device)) {
                 at = {child, at.origin + child->pos()};
                 deeper = true;
@@ -248,6 +251,10 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
                           QRect(dirty.left() - first.x(), pixels.height() - 1, dirty.width(), 1) & pixels.rect());
     if (dirty.right() >= beyond.x() && dirty.bottom() >= beyond.y())
         painter.drawImage(beyond, pixels, QRect(pixels.width() - 1, pixels.height() - 1, 1, 1));
+    if (hasProbe()) {
+        painter.setWorldTransform(QTransform());
+        paintProbe(painter);
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)
@@ -310,10 +317,16 @@ DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *e
     const QPoint shown = device - devicePixelAt(QPointF(at.origin), dpr);
     const QPoint pixel(std::min(shown.x(), surface->m_image.width() - 1),
                        std::min(shown.y(), surface->m_image.height() - 1));
-    for (const WindowlessControl *control : surface->m_windowless)
+    return surface->targetAt(pixel);
+}
+
+DrawingSurface::PointerTarget DrawingSurface::targetAt(QPoint pixel) const
+{
+    const double dpr = m_scale.devicePixelRatio();
+    for (const WindowlessControl *control : m_windowless)
         if (control->Visible() && deviceArea(control->hitRect(), dpr).contains(pixel))
             return {};
-    return {surface, pixel, surface->m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
+    return {const_cast<DrawingSurface *>(this), pixel, m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
 }
 
 void DrawingSurface::deliverMove(const PointerTarget &target, Qt::MouseButtons buttons,
@@ -365,6 +378,29 @@ std::vector<const WindowlessControl *> DrawingSurface::windowlessControls() cons
         return std::pair(first.left(), first.top()) < std::pair(second.left(), second.top());
     });
     return controls;
+}
+
+bool DrawingSurface::showsWindowless(const WindowlessControl *control) const
+{
+    if (!control->Visible())
+        return false;
+    const QRect area = deviceArea(control->hitRect(), m_scale.devicePixelRatio()) & m_image.rect();
+    if (area.isEmpty())
+        return false;
+    // The control painted afresh on a copy, against what the surface shows.
+    QImage painted = m_image.copy();
+    {
+        QPainter painter(&painted);
+        control->paint(painter);
+    }
+    qsizetype same = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *shown = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(y));
+        const auto *fresh = reinterpret_cast<const std::uint32_t *>(painted.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            same += shown[x] == fresh[x];
+    }
+    return 2 * same > static_cast<qsizetype>(area.width()) * area.height();
 }
 
 void DrawingSurface::addControl(PlacedControl *control)
@@ -448,6 +484,187 @@ void DrawingSurface::schedulePresent()
 {
     m_presentScheduled = true;
     Presenter::schedule(this);
+}
+
+namespace {
+
+// The probe's marker: a ring round the pixel, dark outside and light inside, so it
+// shows on any colour and leaves the pixel itself in sight.
+constexpr int MarkerRadius = 7;
+constexpr int MarkerReach = MarkerRadius + 3;
+constexpr int ProbeTenSteps = 10;
+
+} // namespace
+
+void DrawingSurface::setProbe(std::vector<ProbeGrid> grids, QWidget *holder)
+{
+    const QPoint before = hasProbe() ? probePixel() : QPoint(-1, -1);
+    m_probe = ProbeWalk(std::move(grids));
+    m_probeHolder = holder ? holder : this;
+    Announcer::addCarrier(m_probeHolder);
+    if (probePixel() != before)
+        probeFocusChanged();
+}
+
+void DrawingSurface::openProbe()
+{
+    if (m_probeOpen || !hasProbe())
+        return;
+    m_probeOpen = true;
+    if (m_probeHolder == this)
+        setFocusPolicy(Qt::TabFocus);
+    else
+        m_probeHolder->show();
+}
+
+QPoint DrawingSurface::probePixel() const
+{
+    const QPointF device = m_scale.toDevice(m_probe.point().x(), m_probe.point().y());
+    return {std::clamp(floorToInt(device.x()), 0, m_image.width() - 1),
+            std::clamp(floorToInt(device.y()), 0, m_image.height() - 1)};
+}
+
+bool DrawingSurface::probeKey(const QKeyEvent *event)
+{
+    if (!m_probeOpen)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & ~Qt::ShiftModifier)
+        return false;
+    const int stride = modifiers & Qt::ShiftModifier ? ProbeTenSteps : 1;
+    bool moved = false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moved = m_probe.step(-stride, 0);
+        break;
+    case Qt::Key_Right:
+        moved = m_probe.step(stride, 0);
+        break;
+    case Qt::Key_Up:
+        moved = m_probe.step(0, stride);
+        break;
+    case Qt::Key_Down:
+        moved = m_probe.step(0, -stride);
+        break;
+    case Qt::Key_PageUp:
+        moved = m_probe.step(0, ProbeTenSteps);
+        break;
+    case Qt::Key_PageDown:
+        moved = m_probe.step(0, -ProbeTenSteps);
+        break;
+    case Qt::Key_Home:
+        moved = m_probe.toRowEnd(false);
+        break;
+    case Qt::Key_End:
+        moved = m_probe.toRowEnd(true);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Held down, the key lays one cut, as a held button clicks once.
+        if (!event->isAutoRepeat())
+            probeClick();
+        return true;
+    default:
+        return false;
+    }
+    if (moved)
+        probeMoved();
+    return true;
+}
+
+bool DrawingSurface::childTakes(QPoint pixel) const
+{
+    // Where the window shows the pixel, as the pointer finds it there.
+    QWidget *root = window();
+    const double dpr = root->devicePixelRatioF();
+    const QPoint device = devicePixelAt(QPointF(mapTo(root, QPoint())), dpr) + pixel;
+    return paintedAt(root, device, dpr).widget != this;
+}
+
+void DrawingSurface::probeMoved()
+{
+    probeFocusChanged();
+    const QPoint pixel = probePixel();
+    if (const PointerTarget target = targetAt(pixel); target.surface && !childTakes(pixel))
+        deliverMove(target, Qt::NoButton, Qt::NoModifier);
+}
+
+void DrawingSurface::probeClick()
+{
+    const QPoint pixel = probePixel();
+    const PointerTarget target = targetAt(pixel);
+    if (!target.surface || childTakes(pixel))
+        return;
+    // As a press: a mouse always moves to where it presses.
+    if (lastMove.surface != this || lastMove.pixel != pixel)
+        deliverMove(target, Qt::NoButton, Qt::NoModifier);
+    const HandlerScope handler;
+    emit Click();
+}
+
+QRect DrawingSurface::probeMarks() const
+{
+    if (!hasProbe() || !m_probeHolder || !m_probeHolder->hasFocus())
+        return {};
+    const double dpr = m_scale.devicePixelRatio();
+    const QPoint centre = ((QPointF(probePixel()) + QPointF(0.5, 0.5)) / dpr).toPoint();
+    const QRect marker(centre - QPoint(MarkerReach, MarkerReach), QSize(2 * MarkerReach, 2 * MarkerReach));
+    const QRect holder = m_probeHolder == this ? rect()
+                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
+    return marker | holder;
+}
+
+void DrawingSurface::probeFocusChanged()
+{
+    // The whole holder: its focus mark runs round its edge.
+    update(m_probeMarks);
+    m_probeMarks = probeMarks();
+    update(m_probeMarks);
+}
+
+void DrawingSurface::paintProbe(QPainter &painter) const
+{
+    if (!m_probeHolder || !m_probeHolder->hasFocus())
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setBrush(Qt::NoBrush);
+    const QRect holder = m_probeHolder == this ? rect()
+                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
+    QPen dashes(Qt::black, 2, Qt::DashLine);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(holder.adjusted(1, 1, -1, -1));
+    painter.setPen(dashes);
+    painter.drawRect(holder.adjusted(1, 1, -1, -1));
+
+    const double dpr = m_scale.devicePixelRatio();
+    const QPointF centre = (QPointF(probePixel()) + QPointF(0.5, 0.5)) / dpr;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+}
+
+void DrawingSurface::keyPressEvent(QKeyEvent *event)
+{
+    if (m_probeHolder == this && probeKey(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (hasProbe())
+        probeFocusChanged();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (hasProbe())
+        probeFocusChanged();
 }
 
 } // namespace forms

@@ -5,6 +5,7 @@
 
 #include "colour.h"
 #include "dotgrid.h"
+#include "probewalk.h"
 #include "presenter.h"
 #include "rasteriser.h"
 #include "scalemapping.h"
@@ -80,6 +81,8 @@ public:
     // The windowless controls on the surface in reading order: column by column, each
     // from the top.
     std::vector<const WindowlessControl *> windowlessControls() const;
+    // Whether the control shows: visible, and not painted over for the most part.
+    bool showsWindowless(const WindowlessControl *control) const;
 
     // For the controls themselves: placed on the surface (which deletes them when it
     // goes), or taken off it; windowless ones also announce themselves and their
@@ -91,6 +94,25 @@ public:
     // The control changed; it covered the old area before.
     void windowlessChanged(const WindowlessControl *control, const QRect &oldArea);
 
+    // Keyboard exploration: a probe walks the lattices given, in user units, and stands
+    // where the pointer would: the device pixel under it gets the pointer's MouseMove
+    // at each step, and Return or Space its Click. The surface takes the focus by Tab
+    // for it once the probe is opened, or the widget given holds the focus and hands on
+    // its keys. A mark shows the focus and a marker the probe, painted over the image on
+    // screen, never in it. Set from the start, so that assistive tools know the surface
+    // for what it is before it can be explored.
+    void setProbe(std::vector<ProbeGrid> grids, QWidget *holder = nullptr);
+    void openProbe();
+    bool hasProbe() const { return !m_probe.isEmpty(); }
+    bool probeOpen() const { return m_probeOpen; }
+    QWidget *probeHolder() const { return m_probeHolder; }
+    // The device pixel under the probe.
+    QPoint probePixel() const;
+    // A key for the probe; false if it is not one of the probe's.
+    bool probeKey(const QKeyEvent *event);
+    // The holder gained or lost the focus, or moved.
+    void probeFocusChanged();
+
 signals:
     void MouseMove(int button, int shift, float x, float y);
     void Click();
@@ -101,6 +123,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     // Takes on the widget's current size at once: new units, a new image, controls
     // kept in place in user units.
     void resizeImage();
@@ -125,7 +150,17 @@ private:
         QPointF user;
     };
     PointerTarget pointerTarget(const QMouseEvent *event) const;
+    // The target at one of this surface's own device pixels; none where a windowless
+    // control takes the pointer.
+    PointerTarget targetAt(QPoint pixel) const;
     void deliverMove(const PointerTarget &target, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+
+    void probeMoved();
+    void probeClick();
+    // Whether a child widget takes the pointer at the device pixel.
+    bool childTakes(QPoint pixel) const;
+    QRect probeMarks() const;
+    void paintProbe(QPainter &painter) const;
 
     struct KnownGaps
     {
@@ -161,6 +196,11 @@ private:
     const GridGaps *m_gaps = nullptr;
     DotShape m_fillPen;
     PixelMask m_fillMask;
+    ProbeWalk m_probe;
+    QPointer<QWidget> m_probeHolder;
+    bool m_probeOpen = false;
+    // Where the marks were last painted, in logical pixels.
+    QRect m_probeMarks;
 };
 
 } // namespace forms

@@ -3,19 +3,31 @@
 
 #include "surfaceaccessible.h"
 
+#include "announcer.h"
 #include "drawingsurface.h"
+#include "probearea.h"
 #include "windowlesscontrol.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
 
 namespace forms {
 
 namespace {
 
-// A windowless control as static text; its place is the control's on the surface.
-class LabelAccessible final : public QAccessibleInterface
+// A text as it reads: words broken at a line end by a hyphen joined again.
+QString joinedWords(const QString &text)
+{
+    static const QRegularExpression brokenWord(QStringLiteral("(\\p{L})- (\\p{Ll})"));
+    return QString(text).replace(brokenWord, QStringLiteral("\\1\\2"));
+}
+
+// A windowless control as static text; its place is the control's on the surface. Its
+// text interface reads its caption with broken words joined.
+class LabelAccessible final : public QAccessibleInterface, public ReadOnlyText
 {
 public:
     LabelAccessible(DrawingSurface *surface, const WindowlessControl *label) : m_surface(surface), m_label(label) {}
@@ -38,6 +50,12 @@ public:
     {
         return kind == QAccessible::Name && isValid() ? m_label->Caption() : QString();
     }
+    using ReadOnlyText::text;
+    QString readText() const override { return isValid() ? joinedWords(m_label->Caption()) : QString(); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this) : nullptr;
+    }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
@@ -51,7 +69,7 @@ public:
     {
         QAccessible::State state;
         state.readOnly = true;
-        state.invisible = !isValid() || !m_label->Visible() || !m_surface->isVisible();
+        state.invisible = !isValid() || !m_surface->showsWindowless(m_label) || !m_surface->isVisible();
         return state;
     }
 
@@ -60,10 +78,55 @@ private:
     const WindowlessControl *m_label;
 };
 
+// What a carrier says, for its text and its value, while nothing has been said yet.
+QString carrierText(const QWidget *carrier)
+{
+    const QString said = Announcer::spokenBy(carrier);
+    return said.isEmpty() ? carrier->accessibleDescription() : said;
+}
+
+// Readers before Qt 6.8 speak the text of a focused spin box afresh when its value
+// changes, and nothing of a focused picture's.
+QAccessible::Role carrierRole(QAccessible::Role own)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return own;
+#else
+    Q_UNUSED(own);
+    return QAccessible::SpinBox;
+#endif
+}
+
+// The part of a surface the keyboard explores, as a picture of its own that carries
+// what is said while it has the focus.
+class ProbeAreaAccessible final : public QAccessibleWidget, public ReadOnlyText, public QAccessibleValueInterface
+{
+public:
+    explicit ProbeAreaAccessible(ProbeArea *area) : QAccessibleWidget(area, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override { return carrierRole(QAccessible::Graphic); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString readText() const override { return carrierText(widget()); }
+    QVariant currentValue() const override { return Announcer::countFor(widget()); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return std::numeric_limits<int>::max(); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 QAccessibleInterface *surfaceFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("forms::DrawingSurface") && object && object->isWidgetType())
         return new SurfaceAccessible(static_cast<DrawingSurface *>(object));
+    if (className == QLatin1String("forms::ProbeArea") && object && object->isWidgetType())
+        return new ProbeAreaAccessible(static_cast<ProbeArea *>(object));
     return nullptr;
 }
 
@@ -94,6 +157,38 @@ DrawingSurface *SurfaceAccessible::surface() const
     return static_cast<DrawingSurface *>(widget());
 }
 
+QAccessible::Role SurfaceAccessible::role() const
+{
+    const QAccessible::Role own = QAccessibleWidget::role();
+    return surface()->probeHolder() == surface() ? carrierRole(own) : own;
+}
+
+void *SurfaceAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (surface()->probeHolder() == surface()) {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString SurfaceAccessible::readText() const
+{
+    return carrierText(surface());
+}
+
+QVariant SurfaceAccessible::currentValue() const
+{
+    return Announcer::countFor(surface());
+}
+
+QVariant SurfaceAccessible::maximumValue() const
+{
+    return std::numeric_limits<int>::max();
+}
+
 QAccessibleInterface *SurfaceAccessible::labelInterface(const WindowlessControl *label) const
 {
     auto found = m_labelIds.find(label);
@@ -104,9 +199,17 @@ QAccessibleInterface *SurfaceAccessible::labelInterface(const WindowlessControl 
     return QAccessible::accessibleInterface(found->second);
 }
 
+// Labels hidden or painted over are not there for a reader.
+std::vector<const WindowlessControl *> SurfaceAccessible::exposedLabels() const
+{
+    std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+    std::erase_if(labels, [this](const WindowlessControl *label) { return !surface()->showsWindowless(label); });
+    return labels;
+}
+
 int SurfaceAccessible::childCount() const
 {
-    return QAccessibleWidget::childCount() + static_cast<int>(surface()->windowlessControls().size());
+    return QAccessibleWidget::childCount() + static_cast<int>(exposedLabels().size());
 }
 
 QAccessibleInterface *SurfaceAccessible::child(int index) const
@@ -114,7 +217,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
     const int widgets = QAccessibleWidget::childCount();
     if (index < widgets)
         return QAccessibleWidget::child(index);
-    const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+    const std::vector<const WindowlessControl *> labels = exposedLabels();
     const auto labelIndex = static_cast<std::size_t>(index - widgets);
     return labelIndex < labels.size() ? labelInterface(labels[labelIndex]) : nullptr;
 }
@@ -122,7 +225,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
 int SurfaceAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (child && child->role() == QAccessible::StaticText && !child->object()) {
-        const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+        const std::vector<const WindowlessControl *> labels = exposedLabels();
         for (std::size_t i = 0; i < labels.size(); ++i)
             if (labelInterface(labels[i]) == child)
                 return QAccessibleWidget::childCount() + static_cast<int>(i);
@@ -135,8 +238,8 @@ QAccessibleInterface *SurfaceAccessible::childAt(int x, int y) const
 {
     if (QAccessibleInterface *control = QAccessibleWidget::childAt(x, y))
         return control;
-    for (const WindowlessControl *label : surface()->windowlessControls())
-        if (QAccessibleInterface *text = labelInterface(label); text->rect().contains(x, y) && label->Visible())
+    for (const WindowlessControl *label : exposedLabels())
+        if (QAccessibleInterface *text = labelInterface(label); text->rect().contains(x, y))
             return text;
     return nullptr;
 }
