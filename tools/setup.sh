@@ -6,6 +6,12 @@
 # name more in extra_packages.
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
           desktop-file-utils appstream dpkg-dev file ${extra_packages:-})
+# ./test also drives the programs from outside (tests/tiers): a virtual X server with a
+# window manager and real key events, a private session bus with the accessibility bus
+# behind it, and a screen reader's client library.
+if [ -n "${with_tiers:-}" ]; then
+    packages+=(xvfb openbox xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
