@@ -15,7 +15,7 @@ session_dbus
 results="$session_dir/results"
 for program in cube/tessaro cylinder/tubarin; do
     session_program QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/$program"
-    if ! timeout 90 "$session_python" "$here/atspi_client.py" "${program#*/}" >>"$results" 2>&1; then
+    if ! timeout 90 "$session_python" "$here/atspi_client.py" "${program#*/}" >>"$results" 2>>"$session_dir/client.log"; then
         echo "FAIL: ${program#*/}: the client ended early" >>"$results"
     fi
     session_end_program
@@ -25,8 +25,8 @@ cat "$results"
 passed=$(grep -c '^pass: ' "$results" || true)
 failed=$(grep -c '^FAIL: ' "$results" || true)
 if ((failed)); then
-    echo "The programs said:" >&2
-    tail -20 "$session_dir/program.log" >&2
+    echo "The programs and the client said:" >&2
+    tail -20 "$session_dir/program.log" "$session_dir/client.log" >&2
 fi
 echo "$passed passed, $failed failed"
 ((failed == 0 && passed > 0))

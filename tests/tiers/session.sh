@@ -107,11 +107,12 @@ session_dpi() {
 # A private session bus with the accessibility bus behind it; sets DBUS_SESSION_BUS_ADDRESS.
 session_dbus() {
     local address
-    session_spawn dbus-daemon --session --nofork --print-address=3 3>"$session_dir/dbus-address" 2>"$session_dir/dbus.log"
+    session_spawn dbus-daemon --session --nofork --print-address=3 3>"$session_dir/dbus-address" >"$session_dir/dbus.log" 2>&1
     session_wait 10 test -s "$session_dir/dbus-address" || return 1
     read -r address <"$session_dir/dbus-address"
     export DBUS_SESSION_BUS_ADDRESS=$address
-    # Asking for the accessibility bus starts it, by the bus's own activation.
+    # Asking for the accessibility bus starts it, by the bus's own activation. What the
+    # services it starts print, such as the registry's greeting, goes to the bus's log.
     session_wait 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 }
 
