@@ -26,7 +26,7 @@ passed=$(grep -c '^pass: ' "$results" || true)
 failed=$(grep -c '^FAIL: ' "$results" || true)
 if ((failed)); then
     echo "The programs and the client said:" >&2
-    tail -20 "$session_dir/program.log" "$session_dir/client.log" >&2
+    tail -n 20 "$session_dir/program.log" "$session_dir/client.log" >&2
 fi
 echo "$passed passed, $failed failed"
 ((failed == 0 && passed > 0))

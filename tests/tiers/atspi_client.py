@@ -158,7 +158,7 @@ def point_at(x, y):
 
 def find(root, role, name):
     return pyatspi.findDescendant(
-        root, lambda a: a.getRoleName() == role and (name(a.name) if callable(name) else a.name == name))
+        root, lambda a: a.getRole() == role and (name(a.name) if callable(name) else a.name == name))
 
 
 def centre(accessible):
@@ -171,7 +171,7 @@ def window_of(reader, program):
         for application in pyatspi.Registry.getDesktop(0):
             if application and application.name.lower() == program:
                 for child in application:
-                    if child.getRoleName() == 'frame' and child.getState().contains(pyatspi.STATE_SHOWING):
+                    if child.getRole() == pyatspi.ROLE_FRAME and child.getState().contains(pyatspi.STATE_SHOWING):
                         return child
         return None
     window = reader.until(frame, 30)
@@ -200,11 +200,11 @@ def tab_order(reader, count):
 
 def tessaro(reader, checks, screen):
     window = window_of(reader, 'tessaro')
-    start = find(window, 'push button', lambda n: n in ('Start', 'Löschen'))
-    cube = find(window, 'image', 'Farbwürfel')
-    section = find(window, 'image', 'Schnittfläche')
-    mixed = find(window, 'image', lambda n: n.startswith('Mischfarbe'))
-    parts = [find(window, 'image', lambda n, p=p: n.startswith(p)) for p in ('Rotanteil', 'Grünanteil', 'Blauanteil')]
+    start = find(window, pyatspi.ROLE_PUSH_BUTTON, lambda n: n in ('Start', 'Löschen'))
+    cube = find(window, pyatspi.ROLE_IMAGE, 'Farbwürfel')
+    section = find(window, pyatspi.ROLE_IMAGE, 'Schnittfläche')
+    mixed = find(window, pyatspi.ROLE_IMAGE, lambda n: n.startswith('Mischfarbe'))
+    parts = [find(window, pyatspi.ROLE_IMAGE, lambda n, p=p: n.startswith(p)) for p in ('Rotanteil', 'Grünanteil', 'Blauanteil')]
 
     checks.equal('the focus starts on Start', 'Start', reader.focus.name if reader.focus else None)
     checks.equal('Tab walks the controls in their designed order', ['Info ON', 'Ende', 'Start'], tab_order(reader, 3))
@@ -238,7 +238,7 @@ def tessaro(reader, checks, screen):
 
 def tubarin(reader, checks, screen):
     window = window_of(reader, 'tubarin')
-    boxes = [find(window, 'text', n) for n in ('Rot', 'Grün', 'Blau')]
+    boxes = [find(window, pyatspi.ROLE_TEXT, n) for n in ('Rot', 'Grün', 'Blau')]
     checks.equal('the boxes are named', [True, True, True], [b is not None for b in boxes])
     checks.equal('the focus starts on Start1', 'Start1', reader.focus.name if reader.focus else None)
     checks.equal('Tab walks the buttons in their designed order', ['Start2', 'Start3', 'Halt', 'Rot'],
