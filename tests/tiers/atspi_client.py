@@ -49,7 +49,9 @@ class Reader:
             elif 'accessible-description' in event.type:
                 self.spoken.append(event.source.description)
             elif 'accessible-value' in event.type:
-                self.spoken.append('%s %s' % (event.source.name, value(event.source)))
+                # A reader says the value as the object shows it.
+                shown = text(event.source)
+                self.spoken.append(shown if shown else '%s %s' % (event.source.name, value(event.source)))
             elif event.type.startswith('object:text-changed:insert'):
                 self.spoken.append(str(event.any_data))
         except Exception as error:  # an object gone while its event was queued
