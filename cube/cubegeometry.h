@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dotgrid.h"
+#include "probewalk.h"
 
 #include <array>
 
@@ -73,6 +74,20 @@ constexpr forms::DotGrid FrontFaceGrid = Grid(FrontFaceDot(0, 0), FrontFaceDot(0
 constexpr forms::DotGrid LeftFaceGrid = Grid(LeftFaceDot(0, 0), LeftFaceDot(1, 0), LeftFaceDot(0, 1), 256);
 // Green runs in the outer loop of the top face.
 constexpr forms::DotGrid TopFaceGrid = Grid(TopFaceDot(0, 0), TopFaceDot(0, 1), TopFaceDot(1, 0), 256);
+
+// The faces as the keyboard walks them, a colour step a press: the front face red to
+// the right and blue up, the left face green towards the front and blue up, the top
+// face red to the right and green to the back, each on the dots the drawing lays.
+constexpr forms::ProbeGrid FaceWalk(Point first, Point right, Point up)
+{
+    return {.first = {first.x, first.y}, .right = {right.x - first.x, right.y - first.y}, .columns = 256,
+            .up = {up.x - first.x, up.y - first.y}, .rows = 256};
+}
+inline const std::array<forms::ProbeGrid, 3> FaceWalks{{
+    FaceWalk(FrontFaceDot(0, 0), FrontFaceDot(1, 0), FrontFaceDot(0, 1)),
+    FaceWalk(LeftFaceDot(255, 0), LeftFaceDot(254, 0), LeftFaceDot(255, 1)),
+    FaceWalk(TopFaceDot(0, 0), TopFaceDot(1, 0), TopFaceDot(0, 1)),
+}};
 
 // The front face (green 0) at a point of the picture: its red and its blue there.
 constexpr float RedOnFrontFace(float x)

@@ -66,7 +66,7 @@ frmRundali::frmRundali() : Form(14400, 10800)
     cmdInfo = AddButton(this, "cmdInfo", QStringLiteral("Info On"), QRect(), 8);
 
     // Connected before the handlers, so that a figure is described as it starts.
-    new RundaliAccessibility(this);
+    auto *accessibility = new RundaliAccessibility(this);
     connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
     connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
     connect(start3, &forms::CommandButton::Click, this, &frmRundali::start3_Click);
@@ -74,6 +74,7 @@ frmRundali::frmRundali() : Form(14400, 10800)
     connect(cmdEnde, &forms::CommandButton::Click, this, &frmRundali::cmdEnde_Click);
     connect(cmdInfo, &forms::CommandButton::Click, this, &frmRundali::cmdInfo_Click);
     connect(this, &forms::Form::MouseMove, this, &frmRundali::Form_MouseMove);
+    accessibility->followHandlers();
 }
 
 void frmRundali::Form_Load()

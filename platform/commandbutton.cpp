@@ -1,5 +1,6 @@
 #include "commandbutton.h"
 
+#include "announcer.h"
 #include "drawingsurface.h"
 #include "fonts.h"
 #include "handlerscope.h"
@@ -26,8 +27,12 @@ CommandButton::CommandButton(DrawingSurface *container)
 
 void CommandButton::setCaption(const QString &caption)
 {
+    const bool changed = caption != text();
     setText(caption);
     fitCaption();
+    // Said, since a reader cannot read the name Qt sends with a name change.
+    if (changed && isVisible())
+        Announcer::announce(this, caption);
 }
 
 void CommandButton::setFont(const QFont &font)

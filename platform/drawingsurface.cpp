@@ -1,11 +1,13 @@
 #include "drawingsurface.h"
 
+#include "announcer.h"
 #include "exactpointer.h"
 #include "handlerscope.h"
 #include "placedcontrol.h"
 #include "rasteriser.h"
 #include "windowlesscontrol.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -184,6 +186,8 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
     const double dpr = m_scale.devicePixelRatio();
     painter.drawImage(QRectF(area), m_image,
                       QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+    if (hasProbe())
+        paintProbe(painter);
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)
@@ -252,7 +256,12 @@ DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *e
     const double dpr = surface->m_scale.devicePixelRatio();
     const QPoint pixel(std::min(floorToInt(local.x() * dpr), surface->m_image.width() - 1),
                        std::min(floorToInt(local.y() * dpr), surface->m_image.height() - 1));
-    return {surface, pixel, surface->m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
+    return surface->targetAt(pixel);
+}
+
+DrawingSurface::PointerTarget DrawingSurface::targetAt(QPoint pixel) const
+{
+    return {const_cast<DrawingSurface *>(this), pixel, m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
 }
 
 void DrawingSurface::deliverMove(const PointerTarget &target, Qt::MouseButtons buttons,
@@ -387,6 +396,190 @@ void DrawingSurface::schedulePresent()
 {
     m_presentScheduled = true;
     Presenter::schedule(this);
+}
+
+namespace {
+
+// The probe's marker: a ring round the pixel, dark outside and light inside, so it
+// shows on any colour and leaves the pixel itself in sight.
+constexpr int MarkerRadius = 7;
+constexpr int MarkerReach = MarkerRadius + 3;
+constexpr int ProbeTenSteps = 10;
+
+} // namespace
+
+void DrawingSurface::setProbe(std::vector<ProbeGrid> grids, QWidget *holder)
+{
+    const QPoint before = hasProbe() ? probePixel() : QPoint(-1, -1);
+    m_probe = ProbeWalk(std::move(grids));
+    m_probeHolder = holder ? holder : this;
+    Announcer::addCarrier(m_probeHolder);
+    if (probePixel() != before)
+        probeFocusChanged();
+}
+
+void DrawingSurface::openProbe()
+{
+    if (m_probeOpen || !hasProbe())
+        return;
+    m_probeOpen = true;
+    if (m_probeHolder == this)
+        setFocusPolicy(Qt::TabFocus);
+    else
+        m_probeHolder->show();
+}
+
+QPoint DrawingSurface::probePixel() const
+{
+    const QPointF device = m_scale.toDevice(m_probe.point().x(), m_probe.point().y());
+    return {std::clamp(floorToInt(device.x()), 0, m_image.width() - 1),
+            std::clamp(floorToInt(device.y()), 0, m_image.height() - 1)};
+}
+
+bool DrawingSurface::probeKey(const QKeyEvent *event)
+{
+    if (!m_probeOpen)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & ~Qt::ShiftModifier)
+        return false;
+    const int stride = modifiers & Qt::ShiftModifier ? ProbeTenSteps : 1;
+    bool moved = false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moved = m_probe.step(-stride, 0);
+        break;
+    case Qt::Key_Right:
+        moved = m_probe.step(stride, 0);
+        break;
+    case Qt::Key_Up:
+        moved = m_probe.step(0, stride);
+        break;
+    case Qt::Key_Down:
+        moved = m_probe.step(0, -stride);
+        break;
+    case Qt::Key_PageUp:
+        moved = m_probe.step(0, ProbeTenSteps);
+        break;
+    case Qt::Key_PageDown:
+        moved = m_probe.step(0, -ProbeTenSteps);
+        break;
+    case Qt::Key_Home:
+        moved = m_probe.toRowEnd(false);
+        break;
+    case Qt::Key_End:
+        moved = m_probe.toRowEnd(true);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Held down, the key lays one cut, as a held button clicks once.
+        if (!event->isAutoRepeat())
+            probeClick();
+        return true;
+    default:
+        return false;
+    }
+    if (moved)
+        probeMoved();
+    return true;
+}
+
+bool DrawingSurface::controlTakes(QPoint pixel) const
+{
+    const double dpr = m_scale.devicePixelRatio();
+    const QPointF centre = (QPointF(pixel) + QPointF(0.5, 0.5)) / dpr;
+    const QPoint logical(floorToInt(centre.x()), floorToInt(centre.y()));
+    if (childAt(logical))
+        return true;
+    for (const WindowlessControl *control : m_windowless)
+        if (control->Visible() && control->hitRect().contains(logical))
+            return true;
+    return false;
+}
+
+void DrawingSurface::probeMoved()
+{
+    probeFocusChanged();
+    const QPoint pixel = probePixel();
+    if (!controlTakes(pixel))
+        deliverMove(targetAt(pixel), Qt::NoButton, Qt::NoModifier);
+}
+
+void DrawingSurface::probeClick()
+{
+    const QPoint pixel = probePixel();
+    if (controlTakes(pixel))
+        return;
+    // As a press: a mouse always moves to where it presses.
+    if (lastMove.surface != this || lastMove.pixel != pixel)
+        deliverMove(targetAt(pixel), Qt::NoButton, Qt::NoModifier);
+    const HandlerScope handler;
+    emit Click();
+}
+
+QRect DrawingSurface::probeMarks() const
+{
+    if (!hasProbe() || !m_probeHolder || !m_probeHolder->hasFocus())
+        return {};
+    const double dpr = m_scale.devicePixelRatio();
+    const QPoint centre = ((QPointF(probePixel()) + QPointF(0.5, 0.5)) / dpr).toPoint();
+    const QRect marker(centre - QPoint(MarkerReach, MarkerReach), QSize(2 * MarkerReach, 2 * MarkerReach));
+    const QRect holder = m_probeHolder == this ? rect()
+                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
+    return marker | holder;
+}
+
+void DrawingSurface::probeFocusChanged()
+{
+    // The whole holder: its focus mark runs round its edge.
+    update(m_probeMarks);
+    m_probeMarks = probeMarks();
+    update(m_probeMarks);
+}
+
+void DrawingSurface::paintProbe(QPainter &painter) const
+{
+    if (!m_probeHolder || !m_probeHolder->hasFocus())
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setBrush(Qt::NoBrush);
+    const QRect holder = m_probeHolder == this ? rect()
+                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
+    QPen dashes(Qt::black, 2, Qt::DashLine);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(holder.adjusted(1, 1, -1, -1));
+    painter.setPen(dashes);
+    painter.drawRect(holder.adjusted(1, 1, -1, -1));
+
+    const double dpr = m_scale.devicePixelRatio();
+    const QPointF centre = (QPointF(probePixel()) + QPointF(0.5, 0.5)) / dpr;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawEllipse(centre, MarkerRadius, MarkerRadius);
+}
+
+void DrawingSurface::keyPressEvent(QKeyEvent *event)
+{
+    if (m_probeHolder == this && probeKey(event))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (hasProbe())
+        probeFocusChanged();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (hasProbe())
+        probeFocusChanged();
 }
 
 } // namespace forms

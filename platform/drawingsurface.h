@@ -2,6 +2,7 @@
 
 #include "colour.h"
 #include "dotgrid.h"
+#include "probewalk.h"
 #include "presenter.h"
 #include "rasteriser.h"
 #include "scalemapping.h"
@@ -88,6 +89,26 @@ public:
     // The control changed; it covered the old area before.
     void windowlessChanged(const WindowlessControl *control, const QRect &oldArea);
 
+    // Keyboard exploration: a probe walks the lattices given, in user units, and stands
+    // where the pointer would: the device pixel under it gets the pointer's MouseMove
+    // at each step, and Return or Space its Click. The surface takes the focus by Tab
+    // for it once the probe is opened, or the widget given holds the focus and hands on
+    // its keys. A mark shows the focus and a marker the probe, painted over the image on
+    // screen, never in it. Set from the start, so that assistive tools know the surface
+    // for what it is before it can be explored.
+    void setProbe(std::vector<ProbeGrid> grids, QWidget *holder = nullptr);
+    void openProbe();
+    bool hasProbe() const { return !m_probe.isEmpty(); }
+    bool probeOpen() const { return m_probeOpen; }
+    const ProbeWalk &probe() const { return m_probe; }
+    QWidget *probeHolder() const { return m_probeHolder; }
+    // The device pixel under the probe.
+    QPoint probePixel() const;
+    // A key for the probe; false if it is not one of the probe's.
+    bool probeKey(const QKeyEvent *event);
+    // The holder gained or lost the focus, or moved.
+    void probeFocusChanged();
+
 signals:
     void MouseMove(int button, int shift, float x, float y);
     void Click();
@@ -98,6 +119,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     // Takes on the widget's current size at once: new units, a new image, controls
     // kept in place in user units.
     void resizeImage();
@@ -122,7 +146,16 @@ private:
         QPointF user;
     };
     PointerTarget pointerTarget(const QMouseEvent *event) const;
+    // The target for one of this surface's own device pixels.
+    PointerTarget targetAt(QPoint pixel) const;
     void deliverMove(const PointerTarget &target, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+
+    void probeMoved();
+    void probeClick();
+    // Whether a control takes the pointer at the device pixel, as it would the pointer.
+    bool controlTakes(QPoint pixel) const;
+    QRect probeMarks() const;
+    void paintProbe(QPainter &painter) const;
 
     struct KnownGaps
     {
@@ -158,6 +191,11 @@ private:
     const GridGaps *m_gaps = nullptr;
     DotShape m_fillPen;
     PixelMask m_fillMask;
+    ProbeWalk m_probe;
+    QPointer<QWidget> m_probeHolder;
+    bool m_probeOpen = false;
+    // Where the marks were last painted, in logical pixels.
+    QRect m_probeMarks;
 };
 
 } // namespace forms

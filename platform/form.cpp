@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
@@ -228,7 +229,12 @@ void Form::keyPressEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     const HandlerScope handler;
-    emit escapePressed();
+    // Whoever showed the window may be gone, and its connection with it: the key then
+    // closes the window as its frame's button does.
+    if (isSignalConnected(QMetaMethod::fromSignal(&Form::escapePressed)))
+        emit escapePressed();
+    else
+        Unload();
 }
 
 bool Form::event(QEvent *event)
@@ -294,16 +300,22 @@ void Form::arrangeTabOrder()
     if (m_tabOrderArranged)
         return;
     m_tabOrderArranged = true;
+    // Every control with a window, also those that take the focus only later (a picture
+    // once the keyboard can explore it), so that each finds its designed place.
     std::vector<Control *> ordered;
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (auto *control = dynamic_cast<Control *>(child); control && child->focusPolicy() != Qt::NoFocus)
+        if (auto *control = dynamic_cast<Control *>(child))
             ordered.push_back(control);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < ordered.size(); ++i)
         setTabOrder(dynamic_cast<QWidget *>(ordered[i - 1]), dynamic_cast<QWidget *>(ordered[i]));
-    if (!ordered.empty())
-        dynamic_cast<QWidget *>(ordered.front())->setFocus();
+    for (Control *control : ordered) {
+        if (auto *widget = dynamic_cast<QWidget *>(control); widget->focusPolicy() != Qt::NoFocus) {
+            widget->setFocus();
+            break;
+        }
+    }
 }
 
 } // namespace forms

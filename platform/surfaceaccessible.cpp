@@ -1,11 +1,14 @@
 #include "surfaceaccessible.h"
 
+#include "announcer.h"
 #include "drawingsurface.h"
+#include "probearea.h"
 #include "windowlesscontrol.h"
 
 #include <QPointer>
 
 #include <algorithm>
+#include <limits>
 
 namespace forms {
 
@@ -57,10 +60,55 @@ private:
     const WindowlessControl *m_label;
 };
 
+// What a carrier says, for its text and its value, while nothing has been said yet.
+QString carrierText(const QWidget *carrier)
+{
+    const QString said = Announcer::spokenBy(carrier);
+    return said.isEmpty() ? carrier->accessibleDescription() : said;
+}
+
+// Readers before Qt 6.8 speak the text of a focused spin box afresh when its value
+// changes, and nothing of a focused picture's.
+QAccessible::Role carrierRole(QAccessible::Role own)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return own;
+#else
+    Q_UNUSED(own);
+    return QAccessible::SpinBox;
+#endif
+}
+
+// The part of a surface the keyboard explores, as a picture of its own that carries
+// what is said while it has the focus.
+class ProbeAreaAccessible final : public QAccessibleWidget, public ReadOnlyText, public QAccessibleValueInterface
+{
+public:
+    explicit ProbeAreaAccessible(ProbeArea *area) : QAccessibleWidget(area, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override { return carrierRole(QAccessible::Graphic); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString readText() const override { return carrierText(widget()); }
+    QVariant currentValue() const override { return Announcer::countFor(widget()); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return std::numeric_limits<int>::max(); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 QAccessibleInterface *surfaceFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("forms::DrawingSurface") && object && object->isWidgetType())
         return new SurfaceAccessible(static_cast<DrawingSurface *>(object));
+    if (className == QLatin1String("forms::ProbeArea") && object && object->isWidgetType())
+        return new ProbeAreaAccessible(static_cast<ProbeArea *>(object));
     return nullptr;
 }
 
@@ -89,6 +137,38 @@ void SurfaceAccessible::install()
 DrawingSurface *SurfaceAccessible::surface() const
 {
     return static_cast<DrawingSurface *>(widget());
+}
+
+QAccessible::Role SurfaceAccessible::role() const
+{
+    const QAccessible::Role own = QAccessibleWidget::role();
+    return surface()->probeHolder() == surface() ? carrierRole(own) : own;
+}
+
+void *SurfaceAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (surface()->probeHolder() == surface()) {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString SurfaceAccessible::readText() const
+{
+    return carrierText(surface());
+}
+
+QVariant SurfaceAccessible::currentValue() const
+{
+    return Announcer::countFor(surface());
+}
+
+QVariant SurfaceAccessible::maximumValue() const
+{
+    return std::numeric_limits<int>::max();
 }
 
 QAccessibleInterface *SurfaceAccessible::labelInterface(const WindowlessControl *label) const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "readonlytext.h"
+
+#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 
 #include <map>
@@ -12,15 +15,27 @@ class WindowlessControl;
 // What assistive tools are told of a drawing surface: a picture (or, for a form, a
 // window) that its program names and describes, holding its child controls and, as
 // static texts, the windowless labels painted into it, which would otherwise be mere
-// pixels. It knows nothing of what is drawn.
-class SurfaceAccessible final : public QAccessibleWidget
+// pixels. A surface the keyboard explores also carries what is said of it: its text is
+// the last sentence it said, its value counts them (see Announcer). It knows nothing
+// of what is drawn.
+class SurfaceAccessible final : public QAccessibleWidget, public ReadOnlyText, public QAccessibleValueInterface
 {
 public:
     explicit SurfaceAccessible(DrawingSurface *surface);
     ~SurfaceAccessible() override;
 
-    // Makes every drawing surface answer with this interface; once is enough.
+    // Makes every drawing surface and probe area answer with these interfaces; once is
+    // enough.
     static void install();
+
+    QAccessible::Role role() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QString readText() const override;
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override;
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;

@@ -231,6 +231,23 @@ private slots:
         QVERIFY(!forms::FormRegistry::programEnded());
     }
 
+    // The main window closed by its frame, Escape still closes the info window, and
+    // with it the program ends, as after the frame's own button.
+    void escapeClosesInfoLeftAlone()
+    {
+        formstest::click(form->cmdInfo);
+        QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
+        QPointer<frmTessaro> main = form;
+        QVERIFY(info && form->close());
+        QTRY_VERIFY(main.isNull());
+        QVERIFY(!forms::FormRegistry::programEnded());
+
+        QTest::keyClick(info->windowHandle(), Qt::Key_Escape);
+        QVERIFY(forms::FormRegistry::programEnded());
+        QCOMPARE(forms::FormRegistry::loadedCount(), 0);
+        QTRY_VERIFY(info.isNull());
+    }
+
     void endUnloadsBothWindows_data()
     {
         QTest::addColumn<bool>("infoShown");

@@ -85,6 +85,77 @@ private slots:
         }
     }
 
+    void keysCutEachFace_data()
+    {
+        QTest::addColumn<QList<QKeySequence>>("keys");
+        QTest::addColumn<QString>("held");
+        // The probe starts amid the front face; past a face's edge it steps onto the next.
+        QTest::newRow("front face") << QList<QKeySequence>{Qt::Key_Right, Qt::Key_PageDown} << "Blau";
+        QTest::newRow("left face") << QList<QKeySequence>{Qt::Key_Home, Qt::Key_Left, Qt::SHIFT | Qt::Key_Left}
+                                   << "Grün";
+        QTest::newRow("top face") << QList<QKeySequence>(14, QKeySequence(Qt::Key_PageUp)) << "Rot";
+    }
+    // Keyboard only: Start, the probe walked onto a face and Return give the cut a click
+    // at the probe's pixel gives, in every pixel, variable and caption.
+    void keysCutEachFace()
+    {
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QString, held);
+        formstest::pressKey(form->cmdStart, Qt::Key_Space);
+        QVERIFY(formstest::tabTo(form->Picture1));
+        formstest::typeKeys(form, keys);
+        const QPointF at = formstest::centreOf(form->Picture1, form->Picture1->probePixel());
+        formstest::typeKeys(form, {Qt::Key_Return});
+        QCOMPARE(form->focusWidget(), form->Picture1);
+        QVERIFY(formstest::accessibleText(form->Picture2, QAccessible::Description)
+                    .startsWith(QStringLiteral("Schnitt bei ") + held));
+        const auto state = [](const frmTessaro &f) {
+            return std::make_tuple(f.redValue, f.greenValue, f.blueValue, f.pointerX, f.pointerY, f.pointerColour,
+                                   f.hexText, f.cmdStart->Caption());
+        };
+        const auto byKeys = state(*form);
+        const QImage cube = form->Picture1->image();
+        const QImage section = form->Picture2->image();
+
+        cleanup();
+        init();
+        formstest::click(form->cmdStart);
+        QVERIFY(cubetest::clickAt(form->Picture1, at));
+        QVERIFY(state(*form) == byKeys);
+        QVERIFY(form->Picture1->image() == cube);
+        QVERIFY(form->Picture2->image() == section);
+    }
+
+    // Each step of the probe over the square shows the equation the pointer shows there,
+    // and a screen reader is told it once the probe rests.
+    void keysReadTheSquare()
+    {
+        cutFrontFaceAtBlue128();
+        if (QTest::currentTestFailed())
+            return;
+        const formstest::Speech speech;
+        QVERIFY(formstest::tabTo(form->Picture2));
+        const QList<QKeySequence> keys{Qt::Key_Right, Qt::Key_Up, Qt::Key_PageUp, Qt::SHIFT | Qt::Key_Left,
+                                       Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Down};
+        Rgb shown;
+        for (const QKeySequence &key : keys) {
+            const QPoint before = form->Picture2->probePixel();
+            formstest::typeKeys(form, {key});
+            QVERIFY(form->Picture2->probePixel() != before);
+            const QPointF at = formstest::centreOf(form->Picture2, form->Picture2->probePixel());
+            const Colour colour = form->Picture2->Point(at.x(), at.y());
+            shown = cubetest::Components(colour);
+            compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue), colour});
+            form->Picture3->setBackColor(RGB(1, 2, 3));
+            QVERIFY(cubetest::pointAt(form->Picture2, at));
+            compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue), colour});
+        }
+        const QString sentence = QStringLiteral("Rotanteil %1, Grünanteil %2, Blauanteil %3, Mischfarbe %1, %2, %3")
+                                     .arg(shown.red).arg(shown.green).arg(shown.blue);
+        QTRY_VERIFY2(speech.said().contains(sentence), qPrintable(speech.said().join(QLatin1Char('|'))));
+        QCOMPARE(speech.said().count(sentence), 1);
+    }
+
     void blackClickCutsAtBlueZero()
     {
         formstest::click(form->cmdStart);

@@ -7,6 +7,7 @@
 
 #include "commandbutton.h"
 #include "formregistry.h"
+#include "probearea.h"
 #include "textbox.h"
 
 #include <QTest>
@@ -107,6 +108,8 @@ private slots:
     void readout();
     void readoutFollowsThePointer_data();
     void readoutFollowsThePointer();
+    void keysReadEachFigure_data();
+    void keysReadEachFigure();
     void haltToggle();
     void infoToggle();
     void redrawWithoutFigure();
@@ -485,6 +488,77 @@ void tst_RundaliFigures::readoutFollowsThePointer()
     touch.press(0, QPoint(5, 5), form.cmdStop).commit();
     touch.release(0, QPoint(5, 5), form.cmdStop).commit();
     QTRY_COMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+}
+
+void tst_RundaliFigures::keysReadEachFigure_data()
+{
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<bool>("whileDrawing");
+    QTest::newRow("hue circle") << 0 << false;
+    QTest::newRow("saturation disc") << 1 << false;
+    QTest::newRow("saturation disc, while it is drawn") << 1 << true;
+    QTest::newRow("colour cylinder") << 2 << false;
+}
+
+// Keyboard only: a figure started, then Tab onto the figure after the designed controls
+// and the arrow keys: each step shows the readout the pointer shows at the probe's
+// pixel, also between two rings of a figure being drawn; at rest a reader is told it.
+void tst_RundaliFigures::keysReadEachFigure()
+{
+    QFETCH(int, figure);
+    QFETCH(bool, whileDrawing);
+    frmRundali &form = shownWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *area = form.findChild<forms::ProbeArea *>();
+    QVERIFY(area && !area->isVisible());
+    const formstest::Speech speech;
+    // Along the right rim and back inside it, from the middle.
+    const QList<QKeySequence> keys{Qt::Key_End,   Qt::SHIFT | Qt::Key_Left,  Qt::SHIFT | Qt::Key_Left,
+                                   Qt::SHIFT | Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Right,
+                                   Qt::SHIFT | Qt::Key_Right, Qt::Key_Down};
+    const auto readout = [&form] { return QStringList{form.Text1->Text(), form.Text2->Text(), form.Text3->Text()}; };
+    const auto pointed = [&form] {
+        const QPointF at = formstest::centreOf(&form, form.probePixel());
+        const forms::Colour c = form.Point(at.x(), at.y());
+        return QStringList{QString::number(forms::Red(c)), QString::number(forms::Green(c)),
+                           QString::number(forms::Blue(c))};
+    };
+    QStringList shown;
+    qsizetype stepped = 0;
+    const auto stepOnce = [&] {
+        formstest::typeKeys(&form, {keys.at(stepped++)});
+        shown = readout();
+        QCOMPARE(shown, pointed());
+    };
+    forms::CommandButton *start = std::array{form.Start1, form.Start2, form.start3}[figure];
+    if (whileDrawing) {
+        // Two rings into the disc, the keyboard user goes on to the figure and explores it.
+        int rings = 0;
+        YieldScript script([&] {
+            if (form.currentFigure != Figure::SaturationDisc || ++rings < 2)
+                return;
+            if (rings == 2)
+                QVERIFY(formstest::tabTo(area));
+            else if (stepped < keys.size())
+                stepOnce();
+        });
+        formstest::pressKey(start, Qt::Key_Space);
+        QCOMPARE(stepped, keys.size());
+        QVERIFY(form.pointIndex == colourrules::LastPoint + 1);
+    } else {
+        formstest::pressKey(start, Qt::Key_Space);
+        QVERIFY(formstest::tabTo(area));
+        QCOMPARE(form.focusWidget(), area);
+        while (stepped < keys.size()) {
+            stepOnce();
+            const QPointF at = formstest::centreOf(&form, form.probePixel());
+            form.Text1->setText(QString());
+            formstest::pointTo(&form, at.x(), at.y());
+            QTRY_COMPARE(readout(), shown);
+        }
+    }
+    const QString sentence = QStringLiteral("Rot %1, Grün %2, Blau %3").arg(shown.at(0), shown.at(1), shown.at(2));
+    QTRY_VERIFY2(speech.said().contains(sentence), qPrintable(speech.said().join(QLatin1Char('|'))));
 }
 
 void tst_RundaliFigures::haltToggle()

@@ -1,5 +1,6 @@
 #include "formstest.h"
 
+#include "announcer.h"
 #include "doevents.h"
 #include "fonts.h"
 #include "formregistry.h"
@@ -132,6 +133,35 @@ void pressKey(QAbstractButton *button, Qt::Key key)
     for (int tabs = 0; tabs < 20 && button->window()->focusWidget() != button; ++tabs)
         QTest::keyClick(window, Qt::Key_Tab);
     QTest::keyClick(window, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+bool tabTo(QWidget *widget)
+{
+    QWindow *window = widget->window()->windowHandle();
+    for (int tabs = 0; tabs < 30 && !widget->hasFocus(); ++tabs)
+        QTest::keyClick(window, Qt::Key_Tab);
+    return widget->hasFocus();
+}
+
+void typeKeys(QWidget *window, const QList<QKeySequence> &keys)
+{
+    for (const QKeySequence &key : keys)
+        QTest::keyClick(window->windowHandle(), key[0].key(), key[0].keyboardModifiers());
+}
+
+Speech::Speech()
+{
+    QObject::connect(&forms::Announcer::instance(), &forms::Announcer::said, &m_context, [this](QObject *about) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        Q_UNUSED(about);
+        m_said.append(forms::Announcer::lastSentence());
+#else
+        // What a reader reads of the focused carrier once its value changes.
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(about);
+        if (face && face->textInterface() && face->valueInterface() && face->state().focused)
+            m_said.append(face->textInterface()->text(0, -1));
+#endif
+    });
 }
 
 const forms::Control *controlNamed(const forms::DrawingSurface *form, const QString &name)

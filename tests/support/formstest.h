@@ -4,6 +4,10 @@
 #include "runtimeerrorraised.h"
 
 #include <QAccessible>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QStringList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -49,6 +53,24 @@ void click(QAbstractButton *button);
 // Real keys, as a keyboard user gives them, through the button's window: Tab until
 // the button has the focus, then the key (Enter is the keypad's).
 void pressKey(QAbstractButton *button, Qt::Key key);
+
+// Real Tab presses through the widget's window until the widget has the focus; false
+// if it never gets it. Then keys to the focused widget, as a keyboard gives them.
+bool tabTo(QWidget *widget);
+void typeKeys(QWidget *window, const QList<QKeySequence> &keys);
+
+// What a screen reader is told to say from now on: from Qt 6.8 announcements; before,
+// the text of the focused carrier whose value changed.
+class Speech
+{
+public:
+    Speech();
+    QStringList said() const { return m_said; }
+
+private:
+    QObject m_context;
+    QStringList m_said;
+};
 
 // A control of the form by the name its design gives it: a widget by its object name,
 // a windowless label by its own, on the form or on a picture of it; null if none.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPointF>
+
+#include <vector>
+
+namespace forms {
+
+// A lattice of points over part of a drawing surface, in the surface's user units: the
+// first point, the step one press of the right arrow makes and the step one press of
+// the up arrow makes, and how many points lie along each.
+struct ProbeGrid
+{
+    QPointF first;
+    QPointF right;
+    int columns = 1;
+    QPointF up;
+    int rows = 1;
+};
+
+// Where a keyboard probe stands on the lattices a program lays over a surface, and
+// how the arrow keys move it: along its lattice, and past the lattice's edge onto the
+// nearest point of a neighbouring one where the step leads there. Plain arithmetic in
+// user units; it knows nothing of keys, pixels or widgets.
+class ProbeWalk
+{
+public:
+    ProbeWalk() = default;
+    // Starts in the middle of the first lattice.
+    explicit ProbeWalk(std::vector<ProbeGrid> grids);
+
+    bool isEmpty() const { return m_grids.empty(); }
+    int grid() const { return m_grid; }
+    int column() const { return m_column; }
+    int row() const { return m_row; }
+    QPointF point() const;
+
+    // Moves by whole steps to the right and upwards; false if the probe stays put.
+    bool step(int right, int up);
+    // To the first or the last point of the row.
+    bool toRowEnd(bool last);
+    void moveTo(int grid, int column, int row);
+
+private:
+    QPointF pointOf(int grid, double column, double row) const;
+
+    std::vector<ProbeGrid> m_grids;
+    int m_grid = 0;
+    int m_column = 0;
+    int m_row = 0;
+};
+
+} // namespace forms
