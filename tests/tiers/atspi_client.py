@@ -372,6 +372,9 @@ def tubarin(reader, checks, screen):
         checks.waited('the boxes show it', [str(c) for c in colour], lambda: [text(b) for b in boxes])
         checks.equal('as values with their names', ['Rot %d' % colour[0], 'Grün %d' % colour[1], 'Blau %d' % colour[2]],
                      ['%s %s' % (b.name, value(b)) for b in boxes])
+        # A reader speaks a line run by run of its text attributes.
+        checks.equal('and as texts a reader reads whole', [str(c) for c in colour],
+                     [b.queryText().getText(*b.queryText().getAttributeRun(0, False)[1:]) for b in boxes])
         probe = marker_centre(before, shot_of(screen, area), extents(area))
         checks.equal('the marker stands on that colour', tuple(colour), probe and screen.pixel(*probe))
         if probe:
