@@ -4,9 +4,9 @@ reader's view of it: sends real key events with xdotool into its window and read
 back, over AT-SPI, what a screen reader is given. Prints one line per check,
 "pass: ..." or "FAIL: ... expected ..., got ...".
 
-What counts as spoken follows the screen reader's rule: announcements, and changes of
-name, description, value or text of the object that has the focus; a change anywhere
-else is read only when the reader looks at that object.
+What counts as spoken follows the screen reader's rule: announcements, notifications
+as they show, and changes of name, description, value or text of the object that has
+the focus; a change anywhere else is read only when the reader looks at that object.
 
 Usage: atspi_client.py tessaro|tubarin   (DISPLAY and DBUS_SESSION_BUS_ADDRESS set)
 """
@@ -29,7 +29,7 @@ class Reader:
         pyatspi.Registry.registerEventListener(
             self.heard, 'object:state-changed:focused', 'object:property-change:accessible-name',
             'object:property-change:accessible-description', 'object:property-change:accessible-value',
-            'object:text-changed:insert', 'object:announcement')
+            'object:text-changed:insert', 'object:announcement', 'object:state-changed:showing')
 
     def heard(self, event):
         try:
@@ -39,6 +39,11 @@ class Reader:
                 return
             if event.type.startswith('object:announcement'):
                 self.spoken.append(str(event.any_data))
+                return
+            if event.type.startswith('object:state-changed:showing'):
+                # A notification is read as it shows, wherever the focus is.
+                if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                    self.spoken.append(event.source.name)
                 return
             if event.source != self.focus:
                 return
