@@ -90,7 +90,7 @@ void TessaroAccessibility::clickedCube()
     const bool cut = m_movedOverCube && (m_form->redValue == 256 || m_form->greenValue == 256
                                          || m_form->blueValue == 256);
     m_movedOverCube = false;
-    forms::Announcer::announce(m_form->Picture2, cut ? section : QStringLiteral("Kein Schnitt"));
+    forms::Announcer::announce(m_form->Picture1, cut ? section : QStringLiteral("Kein Schnitt"));
 }
 
 void TessaroAccessibility::describeCube(bool drawn)

@@ -74,7 +74,7 @@ void RundaliAccessibility::figureStarts(const QString &figure)
         m_figureArea->Move(-Rim, -Rim, 2 * Rim, 2 * Rim);
         m_form->openProbe();
     }
-    forms::Announcer::announce(m_figureArea, figure);
+    forms::Announcer::announce(m_form, figure);
 }
 
 // Said when the outermost figure ends: one begun inside its yields cuts it short.
@@ -84,6 +84,6 @@ void RundaliAccessibility::figureEnds()
         return;
     const int index = static_cast<int>(m_form->currentFigure) - 1;
     if (index >= 0 && index < static_cast<int>(FigureNames.size()))
-        forms::Announcer::announce(m_figureArea, FigureNames[static_cast<std::size_t>(index)]
-                                                     + QStringLiteral(" fertig gezeichnet"));
+        forms::Announcer::announce(m_form, FigureNames[static_cast<std::size_t>(index)]
+                                               + QStringLiteral(" fertig gezeichnet"));
 }

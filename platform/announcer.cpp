@@ -1,7 +1,11 @@
 #include "announcer.h"
 
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#else
 #include <QAccessibleWidget>
+#endif
 #include <QApplication>
 #include <QWidget>
 
@@ -68,6 +72,9 @@ void Announcer::announce(QWidget *source, const QString &sentence)
     Announcer &self = instance();
     if (sentence.isEmpty())
         return;
+    // What the user just did there is news; the readout that led up to it is not.
+    if (source == self.m_settledSource)
+        self.m_settle.stop();
     if (!self.m_pendingSource)
         self.m_pendingSource = source;
     self.m_pending.append(sentence);
@@ -114,7 +121,6 @@ void Announcer::say(QWidget *source, const QString &sentence)
     QAccessible::updateAccessibility(&event);
     emit said(about);
 #else
-    Q_UNUSED(source);
     // Readers speak a value change of the focused object, and read its text afresh.
     if (QWidget *focused = QApplication::focusWidget(); focused && isCarrier(focused)) {
         m_lastCarrier = focused;

@@ -1,6 +1,7 @@
 #include "drawingsurface.h"
 
 #include "announcer.h"
+#include "devicepixels.h"
 #include "exactpointer.h"
 #include "handlerscope.h"
 #include "placedcontrol.h"
@@ -29,6 +30,36 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
            | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The widget of the window, as deep as it goes, that the backing store lets paint the
+// window's device pixel, and where the widget lies in the window.
+struct PaintedAt
+{
+    QWidget *widget = nullptr;
+    QPoint origin;
+};
+
+PaintedAt paintedAt(QWidget *window, QPoint device, double dpr)
+{
+    if (!deviceArea(window->rect(), dpr).contains(device))
+        return {};
+    PaintedAt at{window, QPoint()};
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        const QObjectList &children = at.widget->children();
+        // The last child is painted last, on top.
+        for (auto it = children.crbegin(); it != children.crend() && !deeper; ++it) {
+            auto *child = qobject_cast<QWidget *>(*it);
+            if (child && !child->isWindow() && child->isVisible()
+                && !child->testAttribute(Qt::WA_TransparentForMouseEvents)
+                && deviceArea(child->geometry().translated(at.origin), dpr).contains(device)) {
+                at = {child, at.origin + child->pos()};
+                deeper = true;
+            }
+        }
+    }
+    return at;
 }
 
 // The surface and device pixel of the last MouseMove delivered.
@@ -182,12 +213,45 @@ void DrawingSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect area = event->rect();
     const double dpr = m_scale.devicePixelRatio();
-    painter.drawImage(QRectF(area), m_image,
-                      QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
-    if (hasProbe())
+    const QTransform toDevice = painter.deviceTransform();
+    if (toDevice.m11() != dpr || toDevice.m22() != dpr) {
+        // A device of another density (a picture taken at another scale): scaled to it.
+        const QRect area = event->rect();
+        painter.drawImage(QRectF(area), m_image,
+                          QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+        return;
+    }
+    // The image goes on the device pixels pixel for pixel, its first at the one that
+    // holds the surface's origin, so that the pointer finds each pixel where it is
+    // shown. (Scaled by the painter, a fractional origin or ratio would shift or
+    // repeat columns.) The backing store lets the surface paint only its own area, with
+    // rounded edges: where the origin lies past a pixel's middle, the image's first
+    // column and row stay under the neighbour.
+    const QPoint origin = (toDevice.map(QPointF(0, 0)) / dpr).toPoint();
+    const QPoint first = devicePixelAt(QPointF(origin), dpr);
+    const QRect dirty = deviceArea(event->rect().translated(origin), dpr)
+                        & deviceArea(QRect(origin, size()), dpr);
+    const QImage pixels(m_image.constBits(), m_image.width(), m_image.height(), m_image.bytesPerLine(),
+                        m_image.format());
+    painter.setWorldTransform(toDevice.inverted());
+    const QRect source = dirty.translated(-first) & pixels.rect();
+    painter.drawImage(first + source.topLeft(), pixels, source);
+    // The area may reach one device pixel past the image: its last column and row go
+    // on there, as the pointer reads them.
+    const QPoint beyond = first + QPoint(pixels.width(), pixels.height());
+    if (dirty.right() >= beyond.x())
+        painter.drawImage(QPoint(beyond.x(), dirty.top()), pixels,
+                          QRect(pixels.width() - 1, dirty.top() - first.y(), 1, dirty.height()) & pixels.rect());
+    if (dirty.bottom() >= beyond.y())
+        painter.drawImage(QPoint(dirty.left(), beyond.y()), pixels,
+                          QRect(dirty.left() - first.x(), pixels.height() - 1, dirty.width(), 1) & pixels.rect());
+    if (dirty.right() >= beyond.x() && dirty.bottom() >= beyond.y())
+        painter.drawImage(beyond, pixels, QRect(pixels.width() - 1, pixels.height() - 1, 1, 1));
+    if (hasProbe()) {
+        painter.setWorldTransform(QTransform());
         paintProbe(painter);
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)
@@ -236,31 +300,29 @@ void DrawingSurface::resizeImage()
 DrawingSurface::PointerTarget DrawingSurface::pointerTarget(const QMouseEvent *event) const
 {
     // Qt hands the event to the widget under the rounded position, which within half
-    // a logical pixel of a border is the neighbour of the one under the pointer.
+    // a logical pixel of a border is the neighbour of the one under the pointer. The
+    // window's device pixel decides, and the surface that paints it.
     QWidget *root = window();
-    const QPointF exact = mapTo(root, ExactPointer::position(this, event));
-    const QPoint logical(floorToInt(exact.x()), floorToInt(exact.y()));
-    if (!root->rect().contains(logical))
-        return {};
-    QWidget *under = root->childAt(logical);
-    auto *surface = qobject_cast<DrawingSurface *>(under ? under : root);
+    const double dpr = root->devicePixelRatioF();
+    const QPoint device = devicePixelAt(ExactPointer::windowPosition(this, event), dpr);
+    const PaintedAt at = paintedAt(root, device, dpr);
+    auto *surface = qobject_cast<DrawingSurface *>(at.widget);
     if (!surface)
         return {};
-    const QPointF local = surface->mapFrom(root, exact);
-    const QPoint inside = surface->mapFrom(root, logical);
-    for (const WindowlessControl *control : surface->m_windowless)
-        if (control->Visible() && control->hitRect().contains(inside))
-            return {};
     // The image is the logical size rounded to device pixels, so the far edge of the
-    // widget may lie in its last row or column.
-    const double dpr = surface->m_scale.devicePixelRatio();
-    const QPoint pixel(std::min(floorToInt(local.x() * dpr), surface->m_image.width() - 1),
-                       std::min(floorToInt(local.y() * dpr), surface->m_image.height() - 1));
+    // area painted may lie past its last row or column; that row and column go on there.
+    const QPoint shown = device - devicePixelAt(QPointF(at.origin), dpr);
+    const QPoint pixel(std::min(shown.x(), surface->m_image.width() - 1),
+                       std::min(shown.y(), surface->m_image.height() - 1));
     return surface->targetAt(pixel);
 }
 
 DrawingSurface::PointerTarget DrawingSurface::targetAt(QPoint pixel) const
 {
+    const double dpr = m_scale.devicePixelRatio();
+    for (const WindowlessControl *control : m_windowless)
+        if (control->Visible() && deviceArea(control->hitRect(), dpr).contains(pixel))
+            return {};
     return {const_cast<DrawingSurface *>(this), pixel, m_scale.fromDevice(QPointF(pixel) + QPointF(0.5, 0.5))};
 }
 
@@ -313,6 +375,29 @@ std::vector<const WindowlessControl *> DrawingSurface::windowlessControls() cons
         return std::pair(first.left(), first.top()) < std::pair(second.left(), second.top());
     });
     return controls;
+}
+
+bool DrawingSurface::showsWindowless(const WindowlessControl *control) const
+{
+    if (!control->Visible())
+        return false;
+    const QRect area = deviceArea(control->hitRect(), m_scale.devicePixelRatio()) & m_image.rect();
+    if (area.isEmpty())
+        return false;
+    // The control painted afresh on a copy, against what the surface shows.
+    QImage painted = m_image.copy();
+    {
+        QPainter painter(&painted);
+        control->paint(painter);
+    }
+    qsizetype same = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *shown = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(y));
+        const auto *fresh = reinterpret_cast<const std::uint32_t *>(painted.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            same += shown[x] == fresh[x];
+    }
+    return 2 * same > static_cast<qsizetype>(area.width()) * area.height();
 }
 
 void DrawingSurface::addControl(PlacedControl *control)
@@ -485,35 +570,32 @@ bool DrawingSurface::probeKey(const QKeyEvent *event)
     return true;
 }
 
-bool DrawingSurface::controlTakes(QPoint pixel) const
+bool DrawingSurface::childTakes(QPoint pixel) const
 {
-    const double dpr = m_scale.devicePixelRatio();
-    const QPointF centre = (QPointF(pixel) + QPointF(0.5, 0.5)) / dpr;
-    const QPoint logical(floorToInt(centre.x()), floorToInt(centre.y()));
-    if (childAt(logical))
-        return true;
-    for (const WindowlessControl *control : m_windowless)
-        if (control->Visible() && control->hitRect().contains(logical))
-            return true;
-    return false;
+    // Where the window shows the pixel, as the pointer finds it there.
+    QWidget *root = window();
+    const double dpr = root->devicePixelRatioF();
+    const QPoint device = devicePixelAt(QPointF(mapTo(root, QPoint())), dpr) + pixel;
+    return paintedAt(root, device, dpr).widget != this;
 }
 
 void DrawingSurface::probeMoved()
 {
     probeFocusChanged();
     const QPoint pixel = probePixel();
-    if (!controlTakes(pixel))
-        deliverMove(targetAt(pixel), Qt::NoButton, Qt::NoModifier);
+    if (const PointerTarget target = targetAt(pixel); target.surface && !childTakes(pixel))
+        deliverMove(target, Qt::NoButton, Qt::NoModifier);
 }
 
 void DrawingSurface::probeClick()
 {
     const QPoint pixel = probePixel();
-    if (controlTakes(pixel))
+    const PointerTarget target = targetAt(pixel);
+    if (!target.surface || childTakes(pixel))
         return;
     // As a press: a mouse always moves to where it presses.
     if (lastMove.surface != this || lastMove.pixel != pixel)
-        deliverMove(targetAt(pixel), Qt::NoButton, Qt::NoModifier);
+        deliverMove(target, Qt::NoButton, Qt::NoModifier);
     const HandlerScope handler;
     emit Click();
 }

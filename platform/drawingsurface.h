@@ -78,6 +78,8 @@ public:
     // The windowless controls on the surface in reading order: column by column, each
     // from the top.
     std::vector<const WindowlessControl *> windowlessControls() const;
+    // Whether the control shows: visible, and not painted over for the most part.
+    bool showsWindowless(const WindowlessControl *control) const;
 
     // For the controls themselves: placed on the surface (which deletes them when it
     // goes), or taken off it; windowless ones also announce themselves and their
@@ -100,7 +102,6 @@ public:
     void openProbe();
     bool hasProbe() const { return !m_probe.isEmpty(); }
     bool probeOpen() const { return m_probeOpen; }
-    const ProbeWalk &probe() const { return m_probe; }
     QWidget *probeHolder() const { return m_probeHolder; }
     // The device pixel under the probe.
     QPoint probePixel() const;
@@ -146,14 +147,15 @@ private:
         QPointF user;
     };
     PointerTarget pointerTarget(const QMouseEvent *event) const;
-    // The target for one of this surface's own device pixels.
+    // The target at one of this surface's own device pixels; none where a windowless
+    // control takes the pointer.
     PointerTarget targetAt(QPoint pixel) const;
     void deliverMove(const PointerTarget &target, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     void probeMoved();
     void probeClick();
-    // Whether a control takes the pointer at the device pixel, as it would the pointer.
-    bool controlTakes(QPoint pixel) const;
+    // Whether a child widget takes the pointer at the device pixel.
+    bool childTakes(QPoint pixel) const;
     QRect probeMarks() const;
     void paintProbe(QPainter &painter) const;
 

@@ -35,14 +35,16 @@ bool ExactPointer::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-QPointF ExactPointer::position(const QWidget *receiver, const QMouseEvent *event)
+QPointF ExactPointer::windowPosition(const QWidget *receiver, const QMouseEvent *event)
 {
     const QWidget *root = receiver->window();
     // The widget's event is the window's, rounded, if both agree on time and pixel.
+    // The window's position is passed on as it is: mapped there and back, it could
+    // come back a rounding off and so in the neighbouring device pixel.
     if (s_window && s_window == root->windowHandle() && s_timestamp == event->timestamp()
         && receiver->mapFrom(root, s_position.toPoint()) == event->position().toPoint())
-        return receiver->mapFrom(root, s_position);
-    return event->position();
+        return s_position;
+    return receiver->mapTo(root, event->position());
 }
 
 } // namespace forms

@@ -21,9 +21,10 @@ class ExactPointer final : public QObject
 public:
     // Starts watching, once per application.
     static void watch();
-    // The exact position of a widget's pointer event in the widget's coordinates, or
-    // the event's own where no window event of the same moment and place is known.
-    static QPointF position(const QWidget *receiver, const QMouseEvent *event);
+    // The exact position of a widget's pointer event in its window's coordinates, as
+    // the window had it, or the event's own where no window event of the same moment
+    // and place is known.
+    static QPointF windowPosition(const QWidget *receiver, const QMouseEvent *event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

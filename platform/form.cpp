@@ -127,6 +127,10 @@ void Form::Show()
     if (!m_shown)
         prepareFirstShow();
     show();
+    // Where Qt draws the frame itself, as on Wayland, the frame is there once the window
+    // is shown, and no move or activation need follow to report it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        adoptFrame();
     raise();
     activateWindow();
 }

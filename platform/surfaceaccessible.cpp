@@ -6,6 +6,7 @@
 #include "windowlesscontrol.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -14,8 +15,16 @@ namespace forms {
 
 namespace {
 
-// A windowless control as static text; its place is the control's on the surface.
-class LabelAccessible final : public QAccessibleInterface
+// A text as it reads: words broken at a line end by a hyphen joined again.
+QString joinedWords(const QString &text)
+{
+    static const QRegularExpression brokenWord(QStringLiteral("(\\p{L})- (\\p{Ll})"));
+    return QString(text).replace(brokenWord, QStringLiteral("\\1\\2"));
+}
+
+// A windowless control as static text; its place is the control's on the surface. Its
+// text interface reads its caption with broken words joined.
+class LabelAccessible final : public QAccessibleInterface, public ReadOnlyText
 {
 public:
     LabelAccessible(DrawingSurface *surface, const WindowlessControl *label) : m_surface(surface), m_label(label) {}
@@ -38,6 +47,12 @@ public:
     {
         return kind == QAccessible::Name && isValid() ? m_label->Caption() : QString();
     }
+    using ReadOnlyText::text;
+    QString readText() const override { return isValid() ? joinedWords(m_label->Caption()) : QString(); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this) : nullptr;
+    }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
@@ -51,7 +66,7 @@ public:
     {
         QAccessible::State state;
         state.readOnly = true;
-        state.invisible = !isValid() || !m_label->Visible() || !m_surface->isVisible();
+        state.invisible = !isValid() || !m_surface->showsWindowless(m_label) || !m_surface->isVisible();
         return state;
     }
 
@@ -181,9 +196,17 @@ QAccessibleInterface *SurfaceAccessible::labelInterface(const WindowlessControl 
     return QAccessible::accessibleInterface(found->second);
 }
 
+// Labels hidden or painted over are not there for a reader.
+std::vector<const WindowlessControl *> SurfaceAccessible::exposedLabels() const
+{
+    std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+    std::erase_if(labels, [this](const WindowlessControl *label) { return !surface()->showsWindowless(label); });
+    return labels;
+}
+
 int SurfaceAccessible::childCount() const
 {
-    return QAccessibleWidget::childCount() + static_cast<int>(surface()->windowlessControls().size());
+    return QAccessibleWidget::childCount() + static_cast<int>(exposedLabels().size());
 }
 
 QAccessibleInterface *SurfaceAccessible::child(int index) const
@@ -191,7 +214,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
     const int widgets = QAccessibleWidget::childCount();
     if (index < widgets)
         return QAccessibleWidget::child(index);
-    const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+    const std::vector<const WindowlessControl *> labels = exposedLabels();
     const auto labelIndex = static_cast<std::size_t>(index - widgets);
     return labelIndex < labels.size() ? labelInterface(labels[labelIndex]) : nullptr;
 }
@@ -199,7 +222,7 @@ QAccessibleInterface *SurfaceAccessible::child(int index) const
 int SurfaceAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (child && child->role() == QAccessible::StaticText && !child->object()) {
-        const std::vector<const WindowlessControl *> labels = surface()->windowlessControls();
+        const std::vector<const WindowlessControl *> labels = exposedLabels();
         for (std::size_t i = 0; i < labels.size(); ++i)
             if (labelInterface(labels[i]) == child)
                 return QAccessibleWidget::childCount() + static_cast<int>(i);
@@ -212,8 +235,8 @@ QAccessibleInterface *SurfaceAccessible::childAt(int x, int y) const
 {
     if (QAccessibleInterface *control = QAccessibleWidget::childAt(x, y))
         return control;
-    for (const WindowlessControl *label : surface()->windowlessControls())
-        if (QAccessibleInterface *text = labelInterface(label); text->rect().contains(x, y) && label->Visible())
+    for (const WindowlessControl *label : exposedLabels())
+        if (QAccessibleInterface *text = labelInterface(label); text->rect().contains(x, y))
             return text;
     return nullptr;
 }

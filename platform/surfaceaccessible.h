@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 
 #include <map>
+#include <vector>
 
 namespace forms {
 
@@ -44,6 +45,7 @@ public:
 
 private:
     DrawingSurface *surface() const;
+    std::vector<const WindowlessControl *> exposedLabels() const;
     QAccessibleInterface *labelInterface(const WindowlessControl *label) const;
 
     // Interfaces of the labels, made on first request and owned by Qt's cache until

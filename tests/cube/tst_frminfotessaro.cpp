@@ -6,6 +6,7 @@
 #include "formregistry.h"
 #include "label.h"
 
+#include <QRegularExpression>
 #include <QWheelEvent>
 
 using forms::Colour;
@@ -128,6 +129,12 @@ private slots:
         const QAccessibleInterface *read = window->child(window->childCount() - 5 + index);
         QCOMPARE(read->role(), QAccessible::StaticText);
         QCOMPARE(read->text(QAccessible::Name), text);
+        // Its text reads the words broken at a line end whole.
+        const QString whole = const_cast<QAccessibleInterface *>(read)->textInterface()->text(0, -1);
+        QVERIFY(!whole.contains(QRegularExpression(QStringLiteral("\\p{L}- \\p{Ll}"))));
+        QCOMPARE(whole.size(), text.size() - 2 * text.count(QRegularExpression(QStringLiteral("\\p{L}- \\p{Ll}"))));
+        if (index == 0)
+            QVERIFY(whole.contains(QStringLiteral("darstellen")) && whole.contains(QStringLiteral("Grundfarben")));
     }
 
 private:

@@ -101,14 +101,19 @@ private slots:
     {
         QFETCH(QList<QKeySequence>, keys);
         QFETCH(QString, held);
+        const formstest::Speech speech;
+        QVERIFY(readsPlaceholder());
         formstest::pressKey(form->cmdStart, Qt::Key_Space);
         QVERIFY(formstest::tabTo(form->Picture1));
         formstest::typeKeys(form, keys);
         const QPointF at = formstest::centreOf(form->Picture1, form->Picture1->probePixel());
         formstest::typeKeys(form, {Qt::Key_Return});
         QCOMPARE(form->focusWidget(), form->Picture1);
-        QVERIFY(formstest::accessibleText(form->Picture2, QAccessible::Description)
-                    .startsWith(QStringLiteral("Schnitt bei ") + held));
+        const QString cut = formstest::accessibleText(form->Picture2, QAccessible::Description);
+        QVERIFY(cut.startsWith(QStringLiteral("Schnitt bei ") + held));
+        // Said with the new caption; the placeholder painted over is no longer read.
+        QTRY_VERIFY(speech.said().contains(QStringLiteral("Löschen. ") + cut));
+        QVERIFY(!readsPlaceholder());
         const auto state = [](const frmTessaro &f) {
             return std::make_tuple(f.redValue, f.greenValue, f.blueValue, f.pointerX, f.pointerY, f.pointerColour,
                                    f.hexText, f.cmdStart->Caption());
@@ -415,6 +420,15 @@ private:
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
         QCOMPARE(form->blueValue, 128.f);
+    }
+
+    bool readsPlaceholder() const
+    {
+        const QAccessibleInterface *square = QAccessible::queryAccessibleInterface(form->Picture2);
+        for (int i = 0; i < square->childCount(); ++i)
+            if (square->child(i)->text(QAccessible::Name) == form->Label9->Caption())
+                return true;
+        return false;
     }
 
     // Both lines of a cut, near their ends and between: one along the pixel grid is

@@ -443,6 +443,8 @@ void tst_RundaliFigures::readout()
         forms::TextBox *box = std::array{form.Text1, form.Text2, form.Text3}[i];
         QCOMPARE(formstest::accessibleText(box, QAccessible::Name), names.at(i));
         QCOMPARE(formstest::accessibleText(box, QAccessible::Value), texts.at(i));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->valueInterface()->currentValue().toInt(),
+                 texts.at(i).toInt());
     }
 }
 
@@ -511,6 +513,7 @@ void tst_RundaliFigures::keysReadEachFigure()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *area = form.findChild<forms::ProbeArea *>();
     QVERIFY(area && !area->isVisible());
+    QCOMPARE(form.cmdInfo->nextInFocusChain(), area);
     const formstest::Speech speech;
     // Along the right rim and back inside it, from the middle.
     const QList<QKeySequence> keys{Qt::Key_End,   Qt::SHIFT | Qt::Key_Left,  Qt::SHIFT | Qt::Key_Left,
@@ -545,6 +548,7 @@ void tst_RundaliFigures::keysReadEachFigure()
         formstest::pressKey(start, Qt::Key_Space);
         QCOMPARE(stepped, keys.size());
         QVERIFY(form.pointIndex == colourrules::LastPoint + 1);
+        QTRY_VERIFY(speech.said().contains(QStringLiteral("Sättigungsscheibe fertig gezeichnet")));
     } else {
         formstest::pressKey(start, Qt::Key_Space);
         QVERIFY(formstest::tabTo(area));

@@ -103,6 +103,61 @@ private slots:
         }
     }
 
+    // What a user checks: the readout against the pixel the window shows under the
+    // pointer, at whole device pixels (as a window system gives them), their centres
+    // and between, over every edge of a picture whose origin times the ratio is not
+    // whole, in a window placed likewise.
+    void pointerReadsThePixelShownUnderIt_data()
+    {
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<QPointF>("within");
+        QTest::addColumn<formstest::Conversion>("conversion");
+        for (const QPoint origin : {QPoint(20, 30), QPoint(21, 31), QPoint(22, 33), QPoint(23, 35)}) {
+            const QByteArray at = QByteArray::number(origin.x()) + ',' + QByteArray::number(origin.y());
+            QTest::newRow("corner, " + at) << origin << QPointF() << formstest::Conversion::Qt;
+            QTest::newRow("corner by the quotient, " + at) << origin << QPointF() << formstest::Conversion::Quotient;
+            QTest::newRow("centre, " + at) << origin << QPointF(0.5, 0.5) << formstest::Conversion::Qt;
+            QTest::newRow("between, " + at) << origin << QPointF(0.75, 0.25) << formstest::Conversion::Qt;
+        }
+    }
+    void pointerReadsThePixelShownUnderIt()
+    {
+        QFETCH(QPoint, origin);
+        QFETCH(QPointF, within);
+        QFETCH(formstest::Conversion, conversion);
+        form->move(origin);
+        picture->Move(origin.x() * 15, origin.y() * 15, 217 * 15, 163 * 15);
+        // Every device pixel its own colour: dots drawn from the top left, each at its
+        // pixel's top left corner, so that the next one leaves it.
+        const QImage size = picture->image();
+        const double corner = std::lround(picture->mapping().devicePixelRatio()) / 2.0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const QPointF user = picture->mapping().fromDevice(QPointF(x + corner, y + corner));
+                picture->PSet(float(user.x()), float(user.y()), RGB(x % 256, y % 256, 128 + x / 256 * 8 + y / 256));
+            }
+        // The window's device pixels, painted as the backing store paints them.
+        const QImage shown = form->grab().toImage();
+        Colour seen = -1;
+        connect(picture, &forms::DrawingSurface::MouseMove, this,
+                [&](int, int, float x, float y) { seen = picture->Point(x, y); });
+        const double dpr = form->devicePixelRatioF();
+        const QPoint first = (QPointF(origin) * dpr).toPoint();
+        const QPoint last = (QPointF(origin + QPoint(217, 163)) * dpr).toPoint();
+        std::vector<QPoint> pixels;
+        for (int edge = -2; edge <= 1; ++edge)
+            pixels.insert(pixels.end(), {QPoint(first.x() + edge + 1, first.y() + 50), QPoint(last.x() + edge, first.y() + 50),
+                                         QPoint(first.x() + 70, first.y() + edge + 1), QPoint(first.x() + 70, last.y() + edge)});
+        for (const QPoint device : pixels) {
+            seen = -1;
+            formstest::moveWithin(form, device, within, conversion);
+            const Colour under = FromPixel(shown.pixel(device));
+            QVERIFY2(seen == (under == Grey ? -1 : under),
+                     qPrintable(QStringLiteral("at %1, %2: %3 under the pointer, %4 read").arg(device.x()).arg(device.y())
+                                    .arg(formstest::describe(under), formstest::describe(seen))));
+        }
+    }
+
     void dotsAreExactColoursWithoutBlending()
     {
         picture->setScaleWidth(100);

@@ -1,3 +1,4 @@
+#include "devicepixels.h"
 #include "rasteriser.h"
 
 #include <QTest>
@@ -39,6 +40,18 @@ class TestRasteriser : public QObject
     Q_OBJECT
 
 private slots:
+    // A window system's position for a device pixel, its corner included, worked out
+    // either way, gives that pixel at every ratio, not only at those tried here.
+    void devicePixelHoldsEveryPositionWithinIt()
+    {
+        for (const double ratio : {1.0, 1.1, 1.2, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            for (int device = 0; device < 4000; ++device)
+                for (const double within : {0.0, 0.5, 0.75})
+                    for (const double logical : {(device + within) * (1 / ratio), (device + within) / ratio})
+                        if (forms::devicePixelAt(logical, ratio) != device)
+                            QFAIL(qPrintable(QStringLiteral("%1 at ratio %2").arg(device + within).arg(ratio)));
+    }
+
     void dotIsExactlyItsDiameterAcross_data()
     {
         QTest::addColumn<int>("diameter");

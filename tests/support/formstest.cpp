@@ -1,6 +1,7 @@
 #include "formstest.h"
 
 #include "announcer.h"
+#include "devicepixels.h"
 #include "doevents.h"
 #include "fonts.h"
 #include "formregistry.h"
@@ -75,22 +76,45 @@ QPointF centreOf(const forms::DrawingSurface *surface, QPoint devicePixel)
 
 namespace {
 
-void send(forms::DrawingSurface *surface, QEvent::Type type, Qt::MouseButtons buttons, float x, float y)
+// Where the window shows a surface's device pixel: the first pixel of its image at
+// the device pixel holding the surface's origin, within the area the backing store
+// gives the surface (at a fractional ratio it may hide the first row and column, or
+// repeat the last).
+QPoint shownAt(const forms::DrawingSurface *surface, QPoint pixel)
 {
-    QWidget *window = surface->window();
-    // At a fractional ratio the last row and column may jut out of the widget: the
-    // middle of the part inside.
     const double dpr = surface->mapping().devicePixelRatio();
-    const QPoint pixel = devicePixelOf(surface, x, y);
-    const QPointF centre((pixel.x() + std::min(pixel.x() + 1.0, surface->width() * dpr)) / 2,
-                         (pixel.y() + std::min(pixel.y() + 1.0, surface->height() * dpr)) / 2);
-    const QPointF at = surface->mapTo(window, centre / dpr);
+    const QPoint origin = surface->mapTo(surface->window(), QPoint());
+    const QRect area = forms::deviceArea(QRect(origin, surface->size()), dpr);
+    const QPoint shown = forms::devicePixelAt(QPointF(origin), dpr) + pixel;
+    return {std::clamp(shown.x(), area.left(), area.right()), std::clamp(shown.y(), area.top(), area.bottom())};
+}
+
+QPointF windowPosition(QPoint device, QPointF within, Conversion conversion, double dpr)
+{
+    const QPointF position = QPointF(device) + within;
+    return conversion == Conversion::Qt ? position * (1 / dpr) : position / dpr;
+}
+
+void send(QWidget *window, QEvent::Type type, Qt::MouseButtons buttons, QPointF at)
+{
     QMouseEvent event(type, at, at, window->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(window->windowHandle(), &event);
 }
 
+void send(forms::DrawingSurface *surface, QEvent::Type type, Qt::MouseButtons buttons, float x, float y)
+{
+    const QPoint device = shownAt(surface, devicePixelOf(surface, x, y));
+    send(surface->window(), type, buttons,
+         windowPosition(device, QPointF(0.5, 0.5), Conversion::Qt, surface->mapping().devicePixelRatio()));
+}
+
 } // namespace
+
+void moveWithin(QWidget *window, QPoint device, QPointF within, Conversion conversion)
+{
+    send(window, QEvent::MouseMove, Qt::NoButton, windowPosition(device, within, conversion, window->devicePixelRatioF()));
+}
 
 void pointTo(forms::DrawingSurface *surface, float x, float y)
 {
@@ -117,9 +141,14 @@ QPointingDevice *touchScreen()
 
 QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical)
 {
-    const QPointF device = QPointF(logical) * surface->mapping().devicePixelRatio();
-    return centreOf(surface,
-                    QPoint(static_cast<int>(std::floor(device.x())), static_cast<int>(std::floor(device.y()))));
+    const double dpr = surface->mapping().devicePixelRatio();
+    const QPoint origin = surface->mapTo(surface->window(), QPoint());
+    const QPointF corner = QPointF(origin + logical) * dpr;
+    const QPoint pixel = QPoint(static_cast<int>(std::floor(corner.x())), static_cast<int>(std::floor(corner.y())))
+                         - forms::devicePixelAt(QPointF(origin), dpr);
+    const QPoint last = devicePixelOf(surface, surface->ScaleLeft() + surface->ScaleWidth(),
+                                      surface->ScaleTop() + surface->ScaleHeight());
+    return centreOf(surface, QPoint(std::min(pixel.x(), last.x()), std::min(pixel.y(), last.y())));
 }
 
 void click(QAbstractButton *button)

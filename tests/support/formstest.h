@@ -36,15 +36,24 @@ QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y);
 QPoint devicePixelOf(const forms::DrawingSurface *surface, float x, float y);
 QPointF centreOf(const forms::DrawingSurface *surface, QPoint devicePixel);
 
-// Pointer input as the window system gives it, to the window at the exact (fractional)
-// centre of the device pixel holding a user point: a move, a move and a left click,
-// or a left click without a move before it. The window must be shown and exposed.
+// Pointer input as the window system gives it, to the window at the centre of the
+// device pixel where it shows the device pixel holding a user point: a move, a move
+// and a left click, or a left click without a move before it. The window must be
+// shown and exposed.
 void pointTo(forms::DrawingSurface *surface, float x, float y);
 void clickAt(forms::DrawingSurface *surface, float x, float y);
 void pressAndRelease(forms::DrawingSurface *surface, float x, float y);
 
+// How a window system turns a position in device pixels into logical ones: as Qt
+// does, times 1 / ratio, or by the quotient; the two may differ in the last bit.
+enum class Conversion { Qt, Quotient };
+// A pointer move to a point within one of the window's device pixels ((0, 0) its top
+// left corner), in the window's logical coordinates as the window system has it.
+void moveWithin(QWidget *window, QPoint device, QPointF within, Conversion conversion = Conversion::Qt);
+
 // A touch screen for QTest::touchEvent, and the user point the pointer reports for a
-// touch at a logical pixel (the centre of the device pixel at its top left corner).
+// touch at a logical pixel: the centre of the pixel the window shows at the logical
+// pixel's top left corner.
 QPointingDevice *touchScreen();
 QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical);
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRect>
+
+namespace forms {
+
+// Whole device pixels from logical positions and areas, counted the way the window
+// system and Qt's backing store count them. Knows nothing of widgets or windows.
+
+// The device pixel holding a logical position that the window system worked out from
+// a device position (whole or not) as device / ratio. Qt computes that as
+// device * (1 / ratio), which may differ from the quotient in its last bit; both lie
+// at or above the lower of the two and a whole pixel below the next corner, so the
+// pixel is the last one whose corner, so taken, is not past the position. A position
+// at a pixel's top left corner gives that pixel at every ratio.
+int devicePixelAt(double logical, double ratio);
+QPoint devicePixelAt(QPointF logical, double ratio);
+
+// The device pixels a logical area covers where the backing store paints it: each
+// edge is rounded to the nearest device pixel, so neighbouring areas share their
+// edges and an area whose logical origin times the ratio is not whole starts at the
+// nearer pixel.
+QRect deviceArea(const QRect &logical, double ratio);
+
+} // namespace forms
