@@ -7,10 +7,12 @@
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
           desktop-file-utils appstream dpkg-dev file ${extra_packages:-})
 # ./test also drives the programs from outside (tests/tiers): a virtual X server with a
-# window manager and real key events, a private session bus with the accessibility bus
-# behind it, and a screen reader's client library.
+# window manager, pointer input and screenshots, a resource database for Xft.dpi, a
+# private session bus with the accessibility bus behind it and a client of it, and a
+# Wayland compositor with Qt's plugin for it.
 if [ -n "${with_tiers:-}" ]; then
-    packages+=(xvfb openbox xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+    packages+=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick dbus-daemon dbus-bin
+               at-spi2-core python3-pyatspi weston qt6-wayland)
 fi
 
 missing=()

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the real window systems the outside tiers drive the programs in: a virtual X
 # server of a given size, with or without a window manager and a resource database, a
 # Wayland compositor, a private D-Bus session; the program with its own environment;
@@ -12,24 +15,41 @@ export HOME="$session_dir" XDG_RUNTIME_DIR="$session_dir" XDG_CONFIG_HOME="$sess
 chmod 700 "$session_dir"
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER
 
+# The processes a process started, and theirs, by their ids.
+session_descendants() {
+    local child
+    for child in $(cat /proc/"$1"/task/*/children 2>/dev/null); do
+        echo "$child"
+        session_descendants "$child"
+    done
+}
+
+# Ends processes and what they started: a shell waiting for a command would otherwise
+# take the request only when the command ends.
 session_kill() {
-    local pid
+    local pid family
     for pid in "$@"; do
-        kill "$pid" 2>/dev/null || true
+        family=$(session_descendants "$pid")
+        kill "$pid" $family 2>/dev/null || true
         # A process that ignores the request is not waited for forever.
-        timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" 2>/dev/null || true
+        timeout 5 tail --pid="$pid" -f /dev/null 2>/dev/null || kill -9 "$pid" $family 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
 }
 
-session_cleanup() {
+session_stop_all() {
     local i
     for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
         session_kill "${session_pids[i]}"
     done
     session_pids=()
-    rm -rf "$session_dir"
 }
+
+session_cleanup() {
+    session_stop_all
+    [ "$BASHPID" != "$session_shell" ] || rm -rf "$session_dir"
+}
+session_shell=$BASHPID
 trap session_cleanup EXIT
 trap 'exit 130' INT TERM
 
@@ -38,6 +58,14 @@ session_spawn() {
     "$@" &
     session_pid=$!
     session_pids+=("$session_pid")
+}
+
+# Called first in a function that session_spawn runs in the background, so that it ends
+# what it starts itself, and only that.
+session_background() {
+    session_pids=()
+    trap session_stop_all EXIT
+    trap 'exit 130' INT TERM
 }
 
 # Ends one process started by session_spawn.
@@ -120,15 +148,15 @@ session_dbus() {
 # visible window and sets session_program_pid, session_window and the client area's
 # session_left, session_top, session_width and session_height in device pixels.
 session_program() {
-    local class
-    session_spawn env "$@" >>"$session_dir/program.log" 2>&1
-    session_program_pid=$session_pid
+    local command=("$@") class
     while [[ $1 == *=* ]]; do shift; done
     class=$(basename "$1")
+    session_spawn env "${command[@]}" >>"$session_dir/$class.log" 2>&1
+    session_program_pid=$session_pid
     session_window=$(timeout 30 xdotool search --sync --onlyvisible --class "$class" | head -1)
     if [ -z "$session_window" ]; then
         echo "session: no window of $class appeared" >&2
-        tail -5 "$session_dir/program.log" >&2
+        tail -5 "$session_dir/$class.log" >&2
         return 1
     fi
     session_geometry
@@ -165,12 +193,43 @@ session_pixel() {
     od -An -tu1 -j $((header + ($3 * width + $2) * 3)) -N3 "$1" | awk '{print $1, $2, $3}'
 }
 
-# A Wayland compositor on its own socket name, headless at the given size; sets
-# WAYLAND_DISPLAY for the programs and lets weston-screenshooter take a picture.
+# A Wayland compositor on its own socket name, headless at the given size, with a black
+# desktop and no panel, so that a picture shows the windows alone; sets WAYLAND_DISPLAY
+# for the programs. session_wayland_shot takes a picture of the output.
 session_wayland() {
+    printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff000000\n' >"$session_dir/weston.ini"
     session_spawn weston --backend=headless-backend.so --width="${2%x*}" --height="${2#*x}" \
-        --socket="$1" --use-pixman --debug --idle-time=0 >"$session_dir/weston.log" 2>&1
+        --socket="$1" --use-pixman --debug --config="$session_dir/weston.ini" >"$session_dir/weston.log" 2>&1
     session_wayland_pid=$session_pid
     export WAYLAND_DISPLAY=$1
     session_wait 20 test -S "$XDG_RUNTIME_DIR/$1" || { tail -5 "$session_dir/weston.log" >&2; return 1; }
+}
+
+# The compositor's output into a binary PPM file.
+session_wayland_shot() {
+    local picture
+    rm -rf "$session_dir/wayland-shots" && mkdir "$session_dir/wayland-shots"
+    (cd "$session_dir/wayland-shots" && timeout 10 weston-screenshooter) || return 1
+    picture=$(ls "$session_dir"/wayland-shots/*.png) && convert "$picture" -depth 8 "ppm:$1"
+}
+
+# The smallest rectangle holding every pixel of a session_shot file that is not black,
+# as "left top width height".
+session_bounds() {
+    "$session_python" - "$1" <<'PY'
+import re, sys
+data = open(sys.argv[1], "rb").read()
+header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", data)
+width, height = int(header[1]), int(header[2])
+stride, first, last, top, bottom = width * 3, width, -1, None, None
+for y in range(height):
+    row = data[header.end() + y * stride:header.end() + (y + 1) * stride]
+    lead = len(row) - len(row.lstrip(b"\0"))
+    if lead < stride:
+        top = y if top is None else top
+        bottom = y
+        first = min(first, lead // 3)
+        last = max(last, (len(row.rstrip(b"\0")) - 1) // 3)
+print(*((first, top, last - first + 1, bottom - top + 1) if top is not None else (0, 0, 0, 0)))
+PY
 }
