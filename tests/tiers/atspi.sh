@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Both programs as a screen reader sees them: each runs under a virtual X server with
 # openbox and a private session and accessibility bus, driven by real key events, and
 # atspi_client.py reads over AT-SPI what a reader would be given and speak.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Uses one of the programs as a blind pupil would, through the keyboard and a screen
 reader's view of it: sends real key events with xdotool into its window and reads
 back, over AT-SPI, what a screen reader is given. Prints one line per check,
