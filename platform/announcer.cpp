@@ -6,6 +6,8 @@
 #include <QAccessible>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QAccessibleAnnouncementEvent>
+#else
+#include <QAccessibleWidget>
 #endif
 #include <QApplication>
 #include <QWidget>
@@ -17,6 +19,42 @@ namespace forms {
 namespace {
 // Long enough for a glide of the pointer or a held arrow key to pass between readouts.
 constexpr int SettleMilliseconds = 350;
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A notice: an empty widget that readers take for a notification, which they speak
+// as it shows wherever the focus is. It paints nothing.
+constexpr auto NoticeName = "forms_notice";
+
+QAccessibleInterface *noticeFactory(const QString &, QObject *object)
+{
+    if (object && object->isWidgetType() && object->objectName() == QLatin1String(NoticeName))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+void showNotice(QWidget *window, const QString &sentence)
+{
+    static QPointer<QWidget> notice;
+    if (!notice || notice->window() != window) {
+        static const bool installed = [] {
+            QAccessible::installFactory(&noticeFactory);
+            return true;
+        }();
+        Q_UNUSED(installed);
+        delete notice;
+        auto *created = new QWidget;
+        created->setObjectName(QLatin1String(NoticeName));
+        created->setParent(window);
+        created->setAttribute(Qt::WA_TransparentForMouseEvents);
+        created->setFocusPolicy(Qt::NoFocus);
+        created->setGeometry(0, 0, 1, 1);
+        notice = created;
+    }
+    notice->hide();
+    notice->setAccessibleName(sentence);
+    notice->show();
+}
+#endif
 } // namespace
 
 Announcer &Announcer::instance()
@@ -86,7 +124,6 @@ void Announcer::say(QWidget *source, const QString &sentence)
     QAccessible::updateAccessibility(&event);
     emit said(about);
 #else
-    Q_UNUSED(source);
     // Readers speak a value change of the focused object, and read its text afresh.
     if (QWidget *focused = QApplication::focusWidget(); focused && isCarrier(focused)) {
         m_lastCarrier = focused;
@@ -95,6 +132,10 @@ void Announcer::say(QWidget *source, const QString &sentence)
         QAccessibleValueChangeEvent event(focused, m_count);
         QAccessible::updateAccessibility(&event);
         emit said(focused);
+    } else if (QWidget *window = source ? source->window() : QApplication::activeWindow();
+               window && QAccessible::isActive()) {
+        showNotice(window, sentence);
+        emit said(window);
     }
 #endif
 }

@@ -17,7 +17,8 @@ namespace forms {
 // Short sentences for screen readers, said in the way each Qt reaches them: from Qt
 // 6.8 as announcements; before it as a change of the focused carrier (a surface the
 // keyboard explores), since readers drop changes of any object but the one with the
-// focus and cannot read the names Qt sends with a name change. Sentences given in one
+// focus and cannot read the names Qt sends with a name change, or, while the focus is
+// elsewhere, as a notification shown in the window. Sentences given in one
 // turn of the event loop are said together; a settled sentence is said once the
 // readout it tells has rested, so a pointer gliding over colours is not talked over.
 // It knows nothing of what the sentences say.

@@ -22,10 +22,12 @@ QString ReadOnlyText::text(int startOffset, int endOffset) const
     return all.mid(start, end - start);
 }
 
-QString ReadOnlyText::attributes(int offset, int *startOffset, int *endOffset) const
+// One run without attributes over the whole text: readers build a line from the runs,
+// and empty runs at each offset made Orca 43 drop the last character ("22" for 220).
+QString ReadOnlyText::attributes(int, int *startOffset, int *endOffset) const
 {
-    *startOffset = offset;
-    *endOffset = offset;
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 

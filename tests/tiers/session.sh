@@ -139,7 +139,8 @@ session_dbus() {
     session_wait 10 test -s "$session_dir/dbus-address" || return 1
     read -r address <"$session_dir/dbus-address"
     export DBUS_SESSION_BUS_ADDRESS=$address
-    # Asking for the accessibility bus starts it, by the bus's own activation.
+    # Asking for the accessibility bus starts it, by the bus's own activation. What the
+    # services it starts print, such as the registry's greeting, goes to the bus's log.
     session_wait 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 }
 
