@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One Debian package with both programs, built by `cpack` (see ./run package) from
 # what `cmake --install` puts in place.
 
@@ -8,7 +11,8 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME farbenlehre)
 set(CPACK_PACKAGE_VENDOR "Farbenlehre-Projekt")
-set(CPACK_PACKAGE_CONTACT "Farbenlehre-Projekt <farbenlehre@localhost>")
+set(CPACK_PACKAGE_CONTACT ${FARBENLEHRE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FARBENLEHRE_URL})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour mixing for the classroom: RGB colour cube and hue circle")
 set(CPACK_PACKAGE_DESCRIPTION
 "Two small German-language teaching programs that show how a screen mixes every

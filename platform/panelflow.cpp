@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "panelflow.h"
 
 #include "drawingsurface.h"

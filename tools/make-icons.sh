@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the programs' PNG icons from their SVG drawings. The PNGs are kept in the
 # repository, so a build needs no SVG renderer; run this after changing an SVG.
 # Needs rsvg-convert (Debian package librsvg2-bin).

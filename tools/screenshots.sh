@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the README's pictures docs/tessaro.png and docs/tubarin.png from the real
 # programs: starts them one after the other in a virtual X server of 1024 x 768 pixels
 # with a window manager, draws a figure through the program's own buttons with xdotool,

@@ -1,11 +1,15 @@
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by ./run and ./test: installs what is missing on a Debian 12 machine, then
 # configures and builds the targets named in build_targets (all when empty). Sourced,
 # so it runs in the caller's shell.
 
-# The validators, dpkg-dev and file check and build the Debian package; a caller may
-# name more in extra_packages.
+# The validators, dpkg-dev, file, lintian and python3-debian build and check the
+# Debian package, reuse the licence notices (it needs git to leave out what .gitignore
+# names, such as build/); a caller may name more in extra_packages.
 packages=(g++ make cmake qt6-base-dev fonts-liberation2 fontconfig
-          desktop-file-utils appstream dpkg-dev file ${extra_packages:-})
+          desktop-file-utils appstream dpkg-dev file lintian python3-debian reuse git ${extra_packages:-})
 
 missing=()
 for package in "${packages[@]}"; do

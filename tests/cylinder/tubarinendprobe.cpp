@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs Tubarin as its main() does, ends it from inside a figure's yields the way the
 // scenario in the first argument says, and exits with what app.exec() returns.
 
