@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # tools/fresh-root.sh bookworm|trixie
 # Runs ./test as a newcomer would: from a clean clone of the committed HEAD, as root in
 # a fresh minimal Debian root made by debootstrap from the mirror this machine's apt
