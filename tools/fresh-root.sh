@@ -62,10 +62,11 @@ if [ -z "$mirror" ]; then
     exit 1
 fi
 
-if ! command -v debootstrap >/dev/null; then
-    stamp "installing debootstrap"
+if ! command -v debootstrap >/dev/null || ! command -v slirp4netns >/dev/null; then
+    stamp "installing debootstrap and slirp4netns"
     apt-get update -q
-    apt-get -o DPkg::Lock::Timeout=900 install -y -q --no-install-recommends debootstrap debian-archive-keyring
+    apt-get -o DPkg::Lock::Timeout=900 install -y -q --no-install-recommends \
+        debootstrap debian-archive-keyring slirp4netns
 fi
 
 mkdir -p "$cache" "$archives/partial"
@@ -85,12 +86,13 @@ fi
 
 scratch=$(mktemp -d /var/tmp/fresh-root-"$suite".XXXXXX)
 mounts=()
-child=
+child= network=
 cleanup() {
     local status=$? pid left
     trap - EXIT INT TERM HUP
     set +e
     [ -n "$child" ] && kill "$child" 2>/dev/null
+    [ -n "$network" ] && kill "$network" 2>/dev/null
     # Whatever still runs in the root (a server a test left behind) holds its mounts.
     for _ in 1 2 3; do
         left=()
@@ -114,6 +116,7 @@ cleanup() {
         exit 1
     fi
     rm -rf --one-file-system "$scratch"
+    rm -f "$scratch.network.log"
     exit "$status"
 }
 trap cleanup EXIT
@@ -136,7 +139,13 @@ rm -f "$scratch/.complete"
     [ -z "$updates" ] || echo "deb $updates $suite-updates main"
     [ -z "$security" ] || echo "deb $security $suite-security main"
 } >"$scratch/etc/apt/sources.list"
-cp -L /etc/resolv.conf "$scratch/etc/resolv.conf"
+# The root has a network of its own (below); a name server on this machine's loopback
+# is reached through the one that network provides.
+if grep -qE '^nameserver +127\.' /etc/resolv.conf; then
+    echo "nameserver 10.0.2.3" >"$scratch/etc/resolv.conf"
+else
+    cp -L /etc/resolv.conf "$scratch/etc/resolv.conf"
+fi
 # Without an init system nothing may start daemons from a package's maintainer scripts.
 printf '#!/bin/sh\nexit 101\n' >"$scratch/usr/sbin/policy-rc.d"
 chmod 755 "$scratch/usr/sbin/policy-rc.d"
@@ -169,14 +178,31 @@ mkdir -p "$scratch/var/cache/apt/archives"
 mount --bind "$archives" "$scratch/var/cache/apt/archives"
 mounts+=("$scratch/var/cache/apt/archives")
 
+# ./test runs in a network namespace of its own, reaching the mirror through
+# slirp4netns: X servers and buses in the root listen on abstract sockets, which would
+# otherwise meet those of this machine's displays of the same numbers.
 stamp "running ./test (at most $run_minutes minutes)"
 status=0
-timeout --kill-after=30 "${run_minutes}m" \
+unshare --net -- /bin/bash -c 'ip link set lo up
+    for _ in $(seq 300); do ip -o -4 address show tap0 2>/dev/null | grep -q inet && exec "$@"; sleep 0.1; done
+    echo "The root got no network" >&2; exit 1' network-wait \
+    timeout --kill-after=30 "${run_minutes}m" \
     nice chroot "$scratch" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     DEBIAN_FRONTEND=noninteractive ${CI:+CI="$CI"} \
     /bin/bash -c 'cd /root/farbenlehre && exec ./test' </dev/null &
 child=$!
+# slirp4netns must join the new namespace, never this machine's own.
+for _ in $(seq 100); do
+    [ "$(readlink "/proc/$child/ns/net")" != "$(readlink /proc/self/ns/net)" ] && break
+    sleep 0.1
+done
+if [ "$(readlink "/proc/$child/ns/net")" = "$(readlink /proc/self/ns/net)" ]; then
+    echo "No network namespace for the root" >&2
+    exit 1
+fi
+slirp4netns --configure --mtu=65520 --disable-host-loopback "$child" tap0 >"$scratch.network.log" 2>&1 &
+network=$!
 wait "$child" || status=$?
 child=
 if [ "$status" -eq 0 ]; then
