@@ -6,8 +6,8 @@
 # Runs ./test as a newcomer would: from a clean clone of the committed HEAD, as root in
 # a fresh minimal Debian root made by debootstrap from the mirror this machine's apt
 # uses. The pristine root is kept under /var/cache/farbenlehre/roots for a week and
-# copied for each run; the packages ./test installs in it are fetched once and kept
-# beside it. Exits with the status of ./test.
+# copied for each run; the packages ./test installs in it are kept beside it and
+# fetched again only when new. Exits with the status of ./test.
 set -euo pipefail
 suite=${1:-}
 case "$suite" in
@@ -69,14 +69,17 @@ if ! command -v debootstrap >/dev/null || ! command -v slirp4netns >/dev/null; t
         debootstrap debian-archive-keyring slirp4netns
 fi
 
-mkdir -p "$cache" "$archives/partial"
+mkdir -p "$cache" "$archives"
+# One run at a time renews or copies a suite's pristine root; runs may overlap after.
+exec 9>"$cache/$suite.lock"
+flock --timeout 1800 9
 if [ ! -e "$pristine/.complete" ] || [ -n "$(find "$pristine/.complete" -mtime +$((max_age_days - 1)))" ]; then
     stamp "making a pristine minimal root (debootstrap --variant=minbase)"
     rm -rf --one-file-system "$pristine.new"
     debootstrap --variant=minbase --keyring=/usr/share/keyrings/debian-archive-keyring.gpg \
         "$suite" "$pristine.new" "$mirror" >"$cache/$suite.log" 2>&1 \
         || { tail -n 30 "$cache/$suite.log" >&2; rm -rf --one-file-system "$pristine.new"; exit 1; }
-    rm -f "$pristine.new"/var/cache/apt/archives/*.deb
+    rm -f "$pristine.new"/var/cache/apt/archives/*.deb "$archives"/*.deb
     touch "$pristine.new/.complete"
     rm -rf --one-file-system "$pristine"
     mv "$pristine.new" "$pristine"
@@ -115,6 +118,10 @@ cleanup() {
         findmnt -rno TARGET | grep "^$scratch" >&2
         exit 1
     fi
+    # The packages fetched in this run are kept for the next.
+    for deb in "$scratch"/var/cache/apt/archives/*.deb; do
+        [ -e "$deb" ] && [ ! -e "$archives/${deb##*/}" ] && { ln "$deb" "$archives/" 2>/dev/null || cp "$deb" "$archives/"; }
+    done
     rm -rf --one-file-system "$scratch"
     rm -f "$scratch.network.log"
     exit "$status"
@@ -132,6 +139,11 @@ mount_in() { # type source target [options]
 stamp "copying the pristine root"
 cp -a "$pristine/." "$scratch/"
 rm -f "$scratch/.complete"
+debs=("$archives"/*.deb)
+if [ -e "${debs[0]}" ]; then
+    cp -l "${debs[@]}" "$scratch/var/cache/apt/archives/" 2>/dev/null || cp "${debs[@]}" "$scratch/var/cache/apt/archives/"
+fi
+exec 9>&-
 
 # The root fetches from the same mirror as this machine, its updates and security too.
 {
@@ -174,9 +186,6 @@ mount_in tmpfs shm /dev/shm mode=1777,nosuid,nodev
 mount_in tmpfs run /run mode=755,nosuid,nodev
 mkdir -p -m 1777 "$scratch/run/lock"
 mount_in tmpfs tmp /tmp mode=1777,nosuid,nodev
-mkdir -p "$scratch/var/cache/apt/archives"
-mount --bind "$archives" "$scratch/var/cache/apt/archives"
-mounts+=("$scratch/var/cache/apt/archives")
 
 # ./test runs in a network namespace of its own, reaching the mirror through
 # slirp4netns: X servers and buses in the root listen on abstract sockets, which would
