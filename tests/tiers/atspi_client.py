@@ -281,7 +281,12 @@ def tessaro(reader, checks, screen):
                                     ('front', ['Page_Down'] * 14, (1, 0), 2)):
         mark = len(reader.spoken)
         key(*keys)
-        read = reader.until(lambda: last_said(reader, ON_CUBE, mark))
+        # On a loaded machine the keys may come slowly enough for the probe to rest on
+        # the way, and that colour is said too: wait for the one where the keys end.
+        def on_face():
+            read = last_said(reader, ON_CUBE, mark)
+            return read if read and int(read.group(fixed[0] + 1)) == fixed[1] else None
+        read = reader.until(on_face) or last_said(reader, ON_CUBE, mark)
         if not checks.equal('on the %s face the probe reads a colour of it' % face, fixed[1],
                             read and int(read.group(fixed[0] + 1))):
                     continue
