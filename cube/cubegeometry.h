@@ -81,10 +81,13 @@ constexpr forms::DotGrid TopFaceGrid = Grid(TopFaceDot(0, 0), TopFaceDot(0, 1), 
 // The faces as the keyboard walks them, a colour step a press: the front face red to
 // the right and blue up, the left face green towards the front and blue up, the top
 // face red to the right and green to the back, each on the dots the drawing lays.
+// Coming over from another face, the probe lands clear of the edge line between them,
+// three pixels wide over the outer dots even on the smallest screens.
+constexpr int FaceWalkInset = 4;
 constexpr forms::ProbeGrid FaceWalk(Point first, Point right, Point up)
 {
     return {.first = {first.x, first.y}, .right = {right.x - first.x, right.y - first.y}, .columns = 256,
-            .up = {up.x - first.x, up.y - first.y}, .rows = 256};
+            .up = {up.x - first.x, up.y - first.y}, .rows = 256, .inset = FaceWalkInset};
 }
 inline const std::array<forms::ProbeGrid, 3> FaceWalks{{
     FaceWalk(FrontFaceDot(0, 0), FrontFaceDot(1, 0), FrontFaceDot(0, 1)),

@@ -9,6 +9,17 @@
 
 namespace forms {
 
+namespace {
+
+// An index of a line of count points moved at least inset in from either end.
+int inFrom(int index, int count, int inset)
+{
+    const int margin = std::clamp(inset, 0, (count - 1) / 2);
+    return std::clamp(index, margin, count - 1 - margin);
+}
+
+} // namespace
+
 ProbeWalk::ProbeWalk(std::vector<ProbeGrid> grids) : m_grids(std::move(grids))
 {
     if (!m_grids.empty())
@@ -75,15 +86,17 @@ bool ProbeWalk::step(int right, int up)
                 const int c = std::clamp(static_cast<int>(ca), 0, next.columns - 1);
                 const int r = std::clamp(static_cast<int>(cb), 0, next.rows - 1);
                 const QPointF candidate = pointOf(other, c, r);
-                if (candidate == here)
-                    continue;
                 const double distance = std::hypot(candidate.x() - wanted.x(), candidate.y() - wanted.y());
-                if (distance <= reach && distance < nearest) {
-                    nearest = distance;
-                    found = other;
-                    foundColumn = c;
-                    foundRow = r;
-                }
+                if (distance > reach || distance >= nearest)
+                    continue;
+                const int landColumn = inFrom(c, next.columns, next.inset);
+                const int landRow = inFrom(r, next.rows, next.inset);
+                if (pointOf(other, landColumn, landRow) == here)
+                    continue;
+                nearest = distance;
+                found = other;
+                foundColumn = landColumn;
+                foundRow = landRow;
             }
         }
     }

@@ -11,7 +11,9 @@ namespace forms {
 
 // A lattice of points over part of a drawing surface, in the surface's user units: the
 // first point, the step one press of the right arrow makes and the step one press of
-// the up arrow makes, and how many points lie along each.
+// the up arrow makes, and how many points lie along each. A probe that comes over from
+// another lattice lands inset steps in from the edge it crosses, clear of a border line
+// drawn over the outer points; keys within the lattice still reach those.
 struct ProbeGrid
 {
     QPointF first;
@@ -19,11 +21,12 @@ struct ProbeGrid
     int columns = 1;
     QPointF up;
     int rows = 1;
+    int inset = 0;
 };
 
 // Where a keyboard probe stands on the lattices a program lays over a surface, and
 // how the arrow keys move it: along its lattice, and past the lattice's edge onto the
-// nearest point of a neighbouring one where the step leads there. Plain arithmetic in
+// nearest point of a neighbouring one where the step leads there (then in by its inset). Plain arithmetic in
 // user units; it knows nothing of keys, pixels or widgets.
 class ProbeWalk
 {

@@ -97,6 +97,9 @@ private slots:
         QTest::newRow("left face") << QList<QKeySequence>{Qt::Key_Home, Qt::Key_Left, Qt::SHIFT | Qt::Key_Left}
                                    << "Grün";
         QTest::newRow("top face") << QList<QKeySequence>(14, QKeySequence(Qt::Key_PageUp)) << "Rot";
+        // Over the edge from another face, the probe lands clear of the edge line.
+        QTest::newRow("top face from the left face")
+            << QList<QKeySequence>{Qt::Key_Home, Qt::Key_Left} + QList<QKeySequence>(14, Qt::Key_PageUp) << "Rot";
     }
     // Keyboard only: Start, the probe walked onto a face and Return give the cut a click
     // at the probe's pixel gives, in every pixel, variable and caption.
