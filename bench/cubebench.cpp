@@ -9,7 +9,10 @@
 #include "formregistry.h"
 #include "picturebox.h"
 
+#include <QAccessible>
 #include <QPointF>
+
+#include <functional>
 
 namespace bench {
 
@@ -37,6 +40,18 @@ void runCubeBenchmarks()
     measure(
         QStringLiteral("Picture2_MouseMove"), 1001, [&] { place = places[move++ % 2]; },
         [&] { form.Picture2_MouseMove(0, 0, static_cast<float>(place.x()), static_cast<float>(place.y())); });
+
+    // A screen reader walks the window's tree, reading each object's state and children.
+    int objects = 0;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *object) {
+        ++objects;
+        static_cast<void>(object->state());
+        for (int i = 0; i < object->childCount(); ++i)
+            walk(object->child(i));
+    };
+    measure(QStringLiteral("reader walks the window"), 31, [&] { objects = 0; },
+            [&] { walk(QAccessible::queryAccessibleInterface(&form)); });
+    std::printf("%-28s  %d objects\n", "", objects);
     forms::FormRegistry::destroyAll();
 }
 

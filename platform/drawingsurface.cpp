@@ -387,18 +387,19 @@ bool DrawingSurface::showsWindowless(const WindowlessControl *control) const
     const QRect area = deviceArea(control->hitRect(), m_scale.devicePixelRatio()) & m_image.rect();
     if (area.isEmpty())
         return false;
-    // The control painted afresh on a copy, against what the surface shows.
-    QImage painted = m_image.copy();
+    // The control painted afresh on a copy of its area, against what the surface shows.
+    QImage painted = m_image.copy(area);
     {
         QPainter painter(&painted);
+        painter.translate(-QPointF(area.topLeft()) / m_image.devicePixelRatio());
         control->paint(painter);
     }
     qsizetype same = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *shown = reinterpret_cast<const std::uint32_t *>(m_image.constScanLine(y));
-        const auto *fresh = reinterpret_cast<const std::uint32_t *>(painted.constScanLine(y));
+        const auto *fresh = reinterpret_cast<const std::uint32_t *>(painted.constScanLine(y - area.top()));
         for (int x = area.left(); x <= area.right(); ++x)
-            same += shown[x] == fresh[x];
+            same += shown[x] == fresh[x - area.left()];
     }
     return 2 * same > static_cast<qsizetype>(area.width()) * area.height();
 }
@@ -610,9 +611,13 @@ QRect DrawingSurface::probeMarks() const
     const double dpr = m_scale.devicePixelRatio();
     const QPoint centre = ((QPointF(probePixel()) + QPointF(0.5, 0.5)) / dpr).toPoint();
     const QRect marker(centre - QPoint(MarkerReach, MarkerReach), QSize(2 * MarkerReach, 2 * MarkerReach));
-    const QRect holder = m_probeHolder == this ? rect()
-                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
-    return marker | holder;
+    return marker | probeHolderArea();
+}
+
+// Where the widget that holds the probe's focus lies on the surface.
+QRect DrawingSurface::probeHolderArea() const
+{
+    return m_probeHolder == this ? rect() : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
 }
 
 void DrawingSurface::probeFocusChanged()
@@ -629,8 +634,7 @@ void DrawingSurface::paintProbe(QPainter &painter) const
         return;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setBrush(Qt::NoBrush);
-    const QRect holder = m_probeHolder == this ? rect()
-                                               : QRect(m_probeHolder->mapTo(this, QPoint()), m_probeHolder->size());
+    const QRect holder = probeHolderArea();
     QPen dashes(Qt::black, 2, Qt::DashLine);
     painter.setPen(QPen(Qt::white, 2));
     painter.drawRect(holder.adjusted(1, 1, -1, -1));

@@ -159,6 +159,7 @@ private:
     void probeClick();
     // Whether a child widget takes the pointer at the device pixel.
     bool childTakes(QPoint pixel) const;
+    QRect probeHolderArea() const;
     QRect probeMarks() const;
     void paintProbe(QPainter &painter) const;
 
