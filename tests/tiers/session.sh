@@ -159,7 +159,16 @@ session_program() {
         tail -5 "$session_dir/$class.log" >&2
         return 1
     fi
+    # A window manager may still be framing the window as it shows: the place counts
+    # once two readings agree.
+    local before
     session_geometry
+    for _ in $(seq 25); do
+        before="$session_left $session_top $session_width $session_height"
+        sleep 0.2
+        session_geometry
+        [ "$before" != "$session_left $session_top $session_width $session_height" ] || break
+    done
 }
 
 # Reads the client area of session_window again, after the program or a manager moved it.
