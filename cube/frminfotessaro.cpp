@@ -13,8 +13,9 @@ frmInfoTessaro::frmInfoTessaro() : Form(12315, 7260)
     using forms::RGB;
     setCaption(QStringLiteral("Information zum Tessaro"));
     setBackColor(RGB(255, 255, 255));
-    // Only text: resizing it by its frame harms nothing.
+    // Only text: resizing it by its frame harms nothing, and Escape closes it.
     setResizable(true);
+    setClosesOnEscape(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
     Label1 = forms::AddPanel(this, "Label1", QRect(120, 120, 5895, 2055), RGB(255, 192, 192), 0,

@@ -13,8 +13,9 @@ frmInfoRundali::frmInfoRundali() : Form(12450, 6600)
     using forms::RGB;
     setCaption(QStringLiteral("Informationen zum Rundal") + QString(6, QLatin1Char(' ')) + MakersCredit());
     setBackColor(RGB(192, 192, 192));
-    // Only text: resizing it by its frame harms nothing.
+    // Only text: resizing it by its frame harms nothing, and Escape closes it.
     setResizable(true);
+    setClosesOnEscape(true);
     // The panels take the form's font.
     setFont(forms::ClassicFont(12, false));
     Label1 = forms::AddPanel(this, "Label1", QRect(240, 120, 5895, 3015), RGB(255, 224, 192), 3,

@@ -237,10 +237,10 @@ void Form::keyPressEvent(QKeyEvent *event)
         return;
     const HandlerScope handler;
     // Whoever showed the window may be gone, and its connection with it: the key then
-    // closes the window as its frame's button does.
+    // closes a window that closes on Escape as its frame's button does.
     if (isSignalConnected(QMetaMethod::fromSignal(&Form::escapePressed)))
         emit escapePressed();
-    else
+    else if (m_closesOnEscape)
         Unload();
 }
 

@@ -52,6 +52,9 @@ public:
     // Whether the user may resize the window by its frame; by default the window
     // keeps the size its program gives it, since layout and drawing follow that size.
     void setResizable(bool resizable);
+    // Whether Escape closes the window, as it does a dialog. A main window stays:
+    // Escape there is how a pupil cancels something else, or stops a screen reader.
+    void setClosesOnEscape(bool closes) { m_closesOnEscape = closes; }
 
     // The frame the window system puts around the client area (an estimate until
     // the window is shown).
@@ -93,6 +96,7 @@ private:
     bool m_settled = false;
     bool m_tabOrderArranged = false;
     bool m_resizable = false;
+    bool m_closesOnEscape = false;
 };
 
 } // namespace forms

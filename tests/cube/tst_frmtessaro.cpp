@@ -251,6 +251,35 @@ private slots:
         QTRY_VERIFY(info.isNull());
     }
 
+    // Escape is how a pupil cancels something or stops a screen reader: the main window
+    // and what it shows stay.
+    void escapeKeepsTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("before a drawing") << false;
+        QTest::newRow("after a drawing and a cut") << true;
+    }
+    void escapeKeepsTheMainWindow()
+    {
+        QFETCH(bool, drawn);
+        if (drawn) {
+            formstest::click(form->cmdStart);
+            const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
+            QVERIFY(cubetest::clickAt(form->Picture1, middle));
+        }
+        QPointer<frmTessaro> main = form;
+        const QImage cube = form->Picture1->image();
+        const QImage section = form->Picture2->image();
+
+        QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+
+        QVERIFY(main && form->IsLoaded() && form->isVisible());
+        QVERIFY(!forms::FormRegistry::programEnded());
+        QVERIFY(form->Picture1->image() == cube);
+        QVERIFY(form->Picture2->image() == section);
+    }
+
     void endUnloadsBothWindows_data()
     {
         QTest::addColumn<bool>("infoShown");

@@ -13,6 +13,7 @@
 #include "probearea.h"
 #include "textbox.h"
 
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -115,6 +116,8 @@ private slots:
     void keysReadEachFigure();
     void haltToggle();
     void infoToggle();
+    void escapeKeepsTheMainWindow_data();
+    void escapeKeepsTheMainWindow();
     void redrawWithoutFigure();
     void redrawHueCircle();
     void redrawSaturationDisc();
@@ -615,6 +618,31 @@ void tst_RundaliFigures::infoToggle()
     QVERIFY(!forms::FormRegistry::find<frmInfoRundali>());
     QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
     QVERIFY(form.image() == circle);
+}
+
+void tst_RundaliFigures::escapeKeepsTheMainWindow_data()
+{
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("before a figure") << false;
+    QTest::newRow("after the hue circle") << true;
+}
+
+void tst_RundaliFigures::escapeKeepsTheMainWindow()
+{
+    QFETCH(bool, drawn);
+    frmRundali &form = shownWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (drawn)
+        click(form.Start1);
+    QPointer<frmRundali> main = &form;
+    const QImage shown = form.image();
+
+    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+
+    QVERIFY(main && form.IsLoaded() && form.isVisible());
+    QVERIFY(!forms::FormRegistry::programEnded());
+    QVERIFY(form.image() == shown);
 }
 
 void tst_RundaliFigures::redrawWithoutFigure()

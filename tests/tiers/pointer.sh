@@ -7,7 +7,8 @@
 # device pixels across colour steps, and every readout (Tessaro's mixed colour on the
 # screen, Tubarin's three boxes read through the accessibility bus) is compared with the
 # screen pixel under the pointer. A click on a face of the cube must cut through the
-# clicked pixel's colour. Then, under weston, both main windows must fit the output.
+# clicked pixel's colour, and Escape in the main window must leave the program running
+# and the window as it was. Then, under weston, both main windows must fit the output.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${1:-$root/build}
@@ -192,6 +193,28 @@ else:
             problems.append(f"pixel ({x},{y}): boxes {readout}, screen {pixel(x, y)}" + whose(pixel, x, y, readout))
     summary = f"{exact}/{len(targets)} exact"
     ok = exact == len(targets)
+
+# Escape in the main window, as a pupil presses it to cancel or to stop a reader: the
+# program runs on and the window shows what it showed.
+def running():
+    try:
+        return open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[0] not in "ZX"
+    except OSError:
+        return False
+
+region = lambda pixel: [pixel(x, y) for y in range(top, top + height, 2) for x in range(left, left + width, 2)]
+shown = region(screen())
+subprocess.run(["xdotool", "key", "--clearmodifiers", "Escape"], check=True)
+time.sleep(1)
+escape_kept = False
+if not running():
+    problems.append("Escape in the main window ended the program")
+elif region(screen()) != shown:
+    problems.append("Escape in the main window changed what it shows")
+else:
+    escape_kept = True
+summary += ", Escape kept" if escape_kept else ", Escape not kept"
+ok = ok and escape_kept
 
 for problem in problems:
     print(f"  {program} {label}: {problem}")
