@@ -9,7 +9,7 @@
 
 #include "commandbutton.h"
 #include "designer.h"
-#include "fonts.h"
+#include "font.h"
 #include "formregistry.h"
 #include "label.h"
 #include "numericrules.h"
@@ -44,53 +44,58 @@ void drawBlack(forms::PictureBox &picture, const cubegeometry::Cut &cut)
 
 } // namespace
 
-frmTessaro::frmTessaro() : Form(11370, 7920)
+frmTessaro::frmTessaro() : Form("frmTessaro", 11370, 7920)
 {
-    setCaption(QStringLiteral("Tessaro") + QString(24, QLatin1Char(' '))
-               + QStringLiteral("Ein Lehrprogramm zur additiven Farbmischung"));
+    setCaption("Tessaro" + std::string(24, ' ') + "Ein Lehrprogramm zur additiven Farbmischung");
     setFont(forms::ClassicFont(13.5, true));
     setBackColor(Grey);
 
     using forms::AddButton;
     using forms::AddLabel;
     using forms::AddPicture;
-    cmdStart = AddButton(this, "cmdStart", QStringLiteral("Start"), QRect(7440, 6960, 1335, 375), 0);
-    Picture1 = AddPicture(this, "Picture1", QRect(120, 120, 6375, 6135), 1);
+    using Place = forms::Rect;
+    cmdStart = AddButton(this, "cmdStart", "Start", Place(7440, 6960, 1335, 375), 0);
+    Picture1 = AddPicture(this, "Picture1", Place(120, 120, 6375, 6135), 1);
     Picture1->setBackColor(RGB(192, 192, 192));
-    Label1 = AddLabel(Picture1, "Label1", QStringLiteral("r"), QRect(5640, 5640, 495, 375), RGB(255, 0, 0), 2);
-    Label3 = AddLabel(Picture1, "Label3", QStringLiteral("g"), QRect(360, 5400, 735, 375), RGB(0, 255, 0), 3);
-    Label2 = AddLabel(Picture1, "Label2", QStringLiteral("b"), QRect(360, 240, 735, 615), RGB(128, 128, 255), 4);
-    Picture2 = AddPicture(this, "Picture2", QRect(6840, 360, 4335, 3255), 5);
+    Label1 = AddLabel(Picture1, "Label1", "r", Place(5640, 5640, 495, 375), RGB(255, 0, 0), 2);
+    Label3 = AddLabel(Picture1, "Label3", "g", Place(360, 5400, 735, 375), RGB(0, 255, 0), 3);
+    Label2 = AddLabel(Picture1, "Label2", "b", Place(360, 240, 735, 615), RGB(128, 128, 255), 4);
+    Picture2 = AddPicture(this, "Picture2", Place(6840, 360, 4335, 3255), 5);
     Picture2->setBackColor(Black);
-    Picture3 = AddPicture(this, "Picture3", QRect(10440, 4680, 735, 615), 6);
-    Picture4 = AddPicture(this, "Picture4", QRect(6960, 4680, 615, 615), 7);
-    Picture5 = AddPicture(this, "Picture5", QRect(8160, 4680, 615, 615), 8);
-    Picture6 = AddPicture(this, "Picture6", QRect(9480, 4680, 615, 615), 9);
-    Label4 = AddLabel(this, "Label4", QStringLiteral("+"), QRect(7560, 4920, 615, 255), Grey, 10);
-    Label5 = AddLabel(this, "Label5", QStringLiteral("+"), QRect(8760, 4920, 495, 255), Grey, 11);
-    Label6 = AddLabel(this, "Label6", QStringLiteral("="), QRect(10080, 4800, 375, 255), Grey, 12);
-    Label7 = AddLabel(this, "Label7", QStringLiteral("Auf die Würfelflächen klicken!"), QRect(1440, 6480, 4575, 615),
+    Picture3 = AddPicture(this, "Picture3", Place(10440, 4680, 735, 615), 6);
+    Picture4 = AddPicture(this, "Picture4", Place(6960, 4680, 615, 615), 7);
+    Picture5 = AddPicture(this, "Picture5", Place(8160, 4680, 615, 615), 8);
+    Picture6 = AddPicture(this, "Picture6", Place(9480, 4680, 615, 615), 9);
+    Label4 = AddLabel(this, "Label4", "+", Place(7560, 4920, 615, 255), Grey, 10);
+    Label5 = AddLabel(this, "Label5", "+", Place(8760, 4920, 495, 255), Grey, 11);
+    Label6 = AddLabel(this, "Label6", "=", Place(10080, 4800, 375, 255), Grey, 12);
+    Label7 = AddLabel(this, "Label7", "Auf die Würfelflächen klicken!", Place(1440, 6480, 4575, 615),
                       Grey, 13, forms::Label::Alignment::Left);
     Label7->setVisible(false);
-    Label8 = AddLabel(this, "Label8", QStringLiteral("Maus über Schnittfläche bewegen!"),
-                      QRect(7200, 3720, 3495, 375), Grey, 14);
-    Label9 = AddLabel(Picture2, "Label9", QStringLiteral("Hier erscheint die markierte Schnittfläche in Farbe"),
-                      QRect(840, 960, 3135, 1095), Black, 15);
+    Label8 = AddLabel(this, "Label8", "Maus über Schnittfläche bewegen!",
+                      Place(7200, 3720, 3495, 375), Grey, 14);
+    Label9 = AddLabel(Picture2, "Label9", "Hier erscheint die markierte Schnittfläche in Farbe",
+                      Place(840, 960, 3135, 1095), Black, 15);
     Label9->setForeColor(RGB(255, 255, 255));
-    Label10 = AddLabel(Picture1, "Label10", QStringLiteral("O"), QRect(1440, 5640, 615, 375), RGB(255, 255, 255), 16);
+    Label10 = AddLabel(Picture1, "Label10", "O", Place(1440, 5640, 615, 375), RGB(255, 255, 255), 16);
     Label10->setFont(forms::ClassicFont(18, true));
-    cmdInfo = AddButton(this, "cmdInfo", QStringLiteral("Info ON"), QRect(9240, 6840, 1335, 495), 17);
-    cmdEnde = AddButton(this, "cmdEnde", QStringLiteral("Ende"), QRect(7320, 6120, 1455, 495), 18);
+    cmdInfo = AddButton(this, "cmdInfo", "Info ON", Place(9240, 6840, 1335, 495), 17);
+    cmdEnde = AddButton(this, "cmdEnde", "Ende", Place(7320, 6120, 1455, 495), 18);
 
-    connect(cmdStart, &forms::CommandButton::Click, this, &frmTessaro::cmdStart_Click);
-    connect(cmdInfo, &forms::CommandButton::Click, this, &frmTessaro::cmdInfo_Click);
-    connect(cmdEnde, &forms::CommandButton::Click, this, &frmTessaro::cmdEnde_Click);
-    connect(Picture1, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture1_MouseMove);
-    connect(Picture1, &forms::PictureBox::Click, this, &frmTessaro::Picture1_Click);
-    connect(Picture2, &forms::PictureBox::MouseMove, this, &frmTessaro::Picture2_MouseMove);
+    cmdStart->Click.connect(this, &frmTessaro::cmdStart_Click);
+    cmdInfo->Click.connect(this, &frmTessaro::cmdInfo_Click);
+    cmdEnde->Click.connect(this, &frmTessaro::cmdEnde_Click);
+    Picture1->MouseMove.connect(this, &frmTessaro::Picture1_MouseMove);
+    Picture1->Click.connect(this, &frmTessaro::Picture1_Click);
+    Picture2->MouseMove.connect(this, &frmTessaro::Picture2_MouseMove);
     // Connected after the handlers, it reads what they have shown.
-    new TessaroAccessibility(this);
+    m_accessibility = std::make_unique<TessaroAccessibility>(TessaroView{
+        .cube = *Picture1, .section = *Picture2, .mixed = *Picture3, .redPart = *Picture4, .greenPart = *Picture5,
+        .bluePart = *Picture6, .start = *cmdStart, .info = *cmdInfo, .redValue = redValue, .greenValue = greenValue,
+        .blueValue = blueValue});
 }
+
+frmTessaro::~frmTessaro() = default;
 
 void frmTessaro::Form_Load()
 {
@@ -187,16 +192,16 @@ void frmTessaro::cmdStart_Click()
 
 void frmTessaro::cmdInfo_Click()
 {
-    if (cmdInfo->Caption() == QLatin1String("Info ON")) {
+    if (cmdInfo->Caption() == "Info ON") {
         frmInfoTessaro &info = forms::FormRegistry::instance<frmInfoTessaro>();
         // Escape in the info window closes it just as this button does.
-        connect(&info, &forms::Form::escapePressed, this, &frmTessaro::cmdInfo_Click, Qt::UniqueConnection);
+        info.escapePressed.connect(this, &frmTessaro::cmdInfo_Click);
         info.Show();
-        cmdInfo->setCaption(QStringLiteral("Info OFF"));
+        cmdInfo->setCaption("Info OFF");
     } else {
         forms::FormRegistry::unload<frmInfoTessaro>();
-        cmdInfo->setCaption(QStringLiteral("Info ON"));
-        cmdStart->setCaption(QStringLiteral("Löschen"));
+        cmdInfo->setCaption("Info ON");
+        cmdStart->setCaption("Löschen");
         DrawCube();
     }
 }
@@ -214,9 +219,9 @@ void frmTessaro::splitPointerColour()
     redHex = split.redHex;
     greenHex = split.greenHex;
     blueHex = split.blueHex;
-    redValue = static_cast<float>(forms::Val(QStringLiteral("&H") + redHex));
-    greenValue = static_cast<float>(forms::Val(QStringLiteral("&H") + greenHex));
-    blueValue = static_cast<float>(forms::Val(QStringLiteral("&H") + blueHex));
+    redValue = static_cast<float>(forms::Val("&H" + redHex));
+    greenValue = static_cast<float>(forms::Val("&H" + greenHex));
+    blueValue = static_cast<float>(forms::Val("&H" + blueHex));
 }
 
 void frmTessaro::Picture1_MouseMove(int, int, float x, float y)
@@ -259,7 +264,7 @@ void frmTessaro::Picture1_Click()
                                RGB(CInt(pointedRed), CInt(greenValue), CInt(blueValue)));
     }
 
-    cmdStart->setCaption(QStringLiteral("Löschen"));
+    cmdStart->setCaption("Löschen");
 }
 
 void frmTessaro::Picture2_MouseMove(int, int, float x, float y)

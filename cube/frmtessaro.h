@@ -5,7 +5,8 @@
 
 #include "form.h"
 
-#include <QString>
+#include <memory>
+#include <string>
 
 namespace forms {
 class CommandButton;
@@ -13,14 +14,15 @@ class Label;
 class PictureBox;
 } // namespace forms
 
+class TessaroAccessibility;
+
 // The colour cube: its surface with the axis labels, the section square, the colour
 // equation of four small squares and the three buttons.
 class frmTessaro : public forms::Form
 {
-    Q_OBJECT
-
 public:
     frmTessaro();
+    ~frmTessaro() override;
 
     void DrawCube();
 
@@ -59,10 +61,10 @@ public:
     float pointerX = 0;
     float pointerY = 0;
     forms::Colour pointerColour = 0;
-    QString redHex;
-    QString greenHex;
-    QString blueHex;
-    QString hexText;
+    std::string redHex;
+    std::string greenHex;
+    std::string blueHex;
+    std::string hexText;
 
 protected:
     void Form_Load() override;
@@ -70,4 +72,6 @@ protected:
 private:
     // Pads hexText to six digits and reads the pointed colour's components from it.
     void splitPointerColour();
+
+    std::unique_ptr<TessaroAccessibility> m_accessibility;
 };

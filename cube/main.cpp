@@ -8,7 +8,6 @@
 
 int main(int argc, char *argv[])
 {
-    forms::Application app(argc, argv, QStringLiteral("Tessaro"), QStringLiteral("de.farbenlehre.Tessaro"));
-    forms::FormRegistry::instance<frmTessaro>().Show();
-    return app.exec();
+    return forms::RunProgram(argc, argv, {"Tessaro", "de.farbenlehre.Tessaro"},
+                             [] { forms::FormRegistry::instance<frmTessaro>().Show(); });
 }

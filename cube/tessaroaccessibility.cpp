@@ -4,13 +4,15 @@
 #include "tessaroaccessibility.h"
 
 #include "cubegeometry.h"
-#include "frmtessaro.h"
 
 #include "announcer.h"
 #include "commandbutton.h"
 #include "picturebox.h"
+#include "text.h"
 
 #include <array>
+
+using forms::ToText;
 
 namespace {
 
@@ -20,49 +22,47 @@ int component(forms::Colour colour, int index)
     return Components[index](colour);
 }
 
-const std::array<QString, 3> ComponentNames = {QStringLiteral("Rot"), QStringLiteral("Grün"), QStringLiteral("Blau")};
+const std::array<std::string, 3> ComponentNames = {"Rot", "Grün", "Blau"};
 
 // How the section square's axes run for a cut that holds one component.
-const std::array<QString, 3> SectionAxes = {QStringLiteral("Grün nach links, Blau nach oben"),
-                                            QStringLiteral("Rot nach rechts, Blau nach oben"),
-                                            QStringLiteral("Rot nach rechts, Grün nach oben")};
+const std::array<std::string, 3> SectionAxes = {"Grün nach links, Blau nach oben", "Rot nach rechts, Blau nach oben",
+                                                "Rot nach rechts, Grün nach oben"};
 
 // Near the lower left and the upper right corner of the section, in its units.
 constexpr float NearLow = 1;
 constexpr float NearHigh = 254;
 
+// The cut's dots are 4 pixels wide, a later one covering part of an earlier one; the
+// cut that holds red paints its columns from the right, green falling to the left.
+constexpr int SectionDotWidth = 4;
+
 } // namespace
 
-TessaroAccessibility::TessaroAccessibility(frmTessaro *form) : QObject(form), m_form(form)
+TessaroAccessibility::TessaroAccessibility(const TessaroView &view) : m_view(view)
 {
-    form->Picture1->setAccessibleName(QStringLiteral("Farbwürfel"));
-    form->Picture2->setAccessibleName(QStringLiteral("Schnittfläche"));
-    form->Picture1->setProbe({cubegeometry::FaceWalks.begin(), cubegeometry::FaceWalks.end()});
-    form->Picture2->setProbe(
+    view.cube.setAccessibleName("Farbwürfel");
+    view.section.setAccessibleName("Schnittfläche");
+    view.cube.setProbe({cubegeometry::FaceWalks.begin(), cubegeometry::FaceWalks.end()});
+    view.section.setProbe(
         {forms::ProbeGrid{.first = {0, 0}, .right = {1, 0}, .columns = 256, .up = {0, 1}, .rows = 256}});
     describeCube(false);
     describeSection();
     nameEquation(false);
 
-    connect(form->cmdStart, &forms::CommandButton::Click, this, [this] {
+    view.start.Click.connect(this, [this] {
         cubeDrawn();
         describeSection();
         nameEquation(true);
     });
     // Hiding the info window draws the cube afresh.
-    connect(form->cmdInfo, &forms::CommandButton::Click, this, [this] {
-        if (m_form->cmdInfo->Caption() == QLatin1String("Info ON"))
+    view.info.Click.connect(this, [this] {
+        if (m_view.info.Caption() == "Info ON")
             cubeDrawn();
     });
-    connect(form->Picture1, &forms::PictureBox::MouseMove, this, &TessaroAccessibility::pointedAtCube);
-    connect(form->Picture1, &forms::PictureBox::Click, this, &TessaroAccessibility::clickedCube);
-    connect(form->Picture2, &forms::PictureBox::MouseMove, this, [this] {
-        nameEquation(true);
-        const QString mixed = m_form->Picture3->accessibleName();
-        forms::Announcer::announceSettled(m_form->Picture2, QStringLiteral("%1, %2, %3, %4")
-                                                                .arg(m_form->Picture4->accessibleName(),
-                                                                     m_form->Picture5->accessibleName(),
-                                                                     m_form->Picture6->accessibleName(), mixed));
+    view.cube.MouseMove.connect(this, &TessaroAccessibility::pointedAtCube);
+    view.cube.Click.connect(this, &TessaroAccessibility::clickedCube);
+    view.section.MouseMove.connect(this, [this] {
+        forms::Announcer::announceSettled(&m_view.section, nameEquation(true));
     });
 }
 
@@ -71,70 +71,74 @@ TessaroAccessibility::TessaroAccessibility(frmTessaro *form) : QObject(form), m_
 void TessaroAccessibility::cubeDrawn()
 {
     describeCube(true);
-    m_form->Picture1->openProbe();
-    m_form->Picture2->openProbe();
+    m_view.cube.openProbe();
+    m_view.section.openProbe();
     m_movedOverCube = false;
-    forms::Announcer::announce(m_form->Picture1, QStringLiteral("Farbwürfel gezeichnet"));
+    forms::Announcer::announce(&m_view.cube, "Farbwürfel gezeichnet");
 }
 
-void TessaroAccessibility::pointedAtCube()
+void TessaroAccessibility::pointedAtCube(int, int, float x, float y)
 {
     m_movedOverCube = true;
-    forms::Announcer::announceSettled(m_form->Picture1, QStringLiteral("Würfel: Rot %1, Grün %2, Blau %3")
-                                                            .arg(m_form->redValue)
-                                                            .arg(m_form->greenValue)
-                                                            .arg(m_form->blueValue));
+    const forms::Colour pointed = m_view.cube.Point(x, y);
+    forms::Announcer::announceSettled(&m_view.cube, "Würfel: Rot " + ToText(forms::Red(pointed)) + ", Grün "
+                                                        + ToText(forms::Green(pointed)) + ", Blau "
+                                                        + ToText(forms::Blue(pointed)));
 }
 
 // A cut leaves the components it counted at 256, one past the last.
 void TessaroAccessibility::clickedCube()
 {
-    const QString section = describeSection();
-    const bool cut = m_movedOverCube && (m_form->redValue == 256 || m_form->greenValue == 256
-                                         || m_form->blueValue == 256);
+    const std::string section = describeSection();
+    const bool cut = m_movedOverCube && (m_view.redValue == 256 || m_view.greenValue == 256 || m_view.blueValue == 256);
     m_movedOverCube = false;
-    forms::Announcer::announce(m_form->Picture1, cut ? section : QStringLiteral("Kein Schnitt"));
+    forms::Announcer::announce(&m_view.cube, cut ? section : "Kein Schnitt");
 }
 
 void TessaroAccessibility::describeCube(bool drawn)
 {
-    m_form->Picture1->setAccessibleDescription(
-        drawn ? QStringLiteral("Rot nach rechts, Blau nach oben, Grün nach hinten; Schwarz vorn unten links. "
-                               "Ein Klick auf eine Fläche legt einen Schnitt.")
-              : QStringLiteral("Noch nicht gezeichnet"));
+    m_view.cube.setAccessibleDescription(drawn ? "Rot nach rechts, Blau nach oben, Grün nach hinten; Schwarz vorn "
+                                                 "unten links. Ein Klick auf eine Fläche legt einen Schnitt."
+                                               : "Noch nicht gezeichnet");
 }
 
 // The cut is read from the square itself: the component that is the same in two
 // opposite corners is the one the cut holds.
-QString TessaroAccessibility::describeSection()
+std::string TessaroAccessibility::describeSection()
 {
-    const forms::Colour low = m_form->Picture2->Point(NearLow, NearLow);
-    const forms::Colour high = m_form->Picture2->Point(NearHigh, NearHigh);
-    QString description = QStringLiteral("Noch kein Schnitt");
+    const forms::Colour low = m_view.section.Point(NearLow, NearLow);
+    const forms::Colour high = m_view.section.Point(NearHigh, NearHigh);
+    std::string description = "Noch kein Schnitt";
+    int held = -1;
     if (low != high) {
         for (int index = 0; index < 3; ++index)
-            if (component(low, index) == component(high, index))
-                description = QStringLiteral("Schnitt bei %1 %2: %3")
-                                  .arg(ComponentNames[index])
-                                  .arg(component(low, index))
-                                  .arg(SectionAxes[index]);
+            if (component(low, index) == component(high, index)) {
+                held = index;
+                description = "Schnitt bei " + ComponentNames[index] + ' ' + ToText(component(low, index)) + ": "
+                              + SectionAxes[index];
+            }
     }
-    m_form->Picture2->setAccessibleDescription(description);
+    m_view.section.setAccessibleDescription(description);
+    // The probe stands where the square still shows the dot of the colour it reads.
+    m_view.section.setProbeDots(0, held < 0 ? forms::PaintedDots{}
+                                            : forms::PaintedDots{.drawWidth = SectionDotWidth,
+                                                                 .columnsBackwards = held == 0});
     return description;
 }
 
-void TessaroAccessibility::nameEquation(bool analysed)
+std::string TessaroAccessibility::nameEquation(bool analysed)
 {
-    const forms::Colour mixed = m_form->Picture3->BackColor();
-    const std::array<forms::PictureBox *, 3> parts = {m_form->Picture4, m_form->Picture5, m_form->Picture6};
+    const std::array<forms::PictureBox *, 3> parts = {&m_view.redPart, &m_view.greenPart, &m_view.bluePart};
+    std::vector<std::string> names;
     for (int index = 0; index < 3; ++index) {
-        const QString part = ComponentNames[index] + QStringLiteral("anteil");
-        parts[index]->setAccessibleName(
-            analysed ? QStringLiteral("%1 %2").arg(part).arg(component(parts[index]->BackColor(), index)) : part);
+        const std::string part = ComponentNames[index] + "anteil";
+        names.push_back(analysed ? part + ' ' + ToText(component(parts[index]->BackColor(), index)) : part);
+        parts[index]->setAccessibleName(names.back());
     }
-    m_form->Picture3->setAccessibleName(analysed ? QStringLiteral("Mischfarbe %1, %2, %3")
-                                                       .arg(component(mixed, 0))
-                                                       .arg(component(mixed, 1))
-                                                       .arg(component(mixed, 2))
-                                                 : QStringLiteral("Mischfarbe"));
+    const forms::Colour mixed = m_view.mixed.BackColor();
+    names.push_back(analysed ? "Mischfarbe " + ToText(component(mixed, 0)) + ", " + ToText(component(mixed, 1)) + ", "
+                                   + ToText(component(mixed, 2))
+                             : "Mischfarbe");
+    m_view.mixed.setAccessibleName(names.back());
+    return forms::Join(names, ", ");
 }

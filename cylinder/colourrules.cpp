@@ -3,6 +3,7 @@
 
 #include "colourrules.h"
 
+#include "maths.h"
 #include "numericrules.h"
 
 #include <cmath>
@@ -11,6 +12,7 @@ namespace colourrules {
 
 float SinglePi()
 {
+    // Every C library gives the arc tangent of 1 to the last bit, pi / 4 rounded.
     return static_cast<float>(4 * std::atan(1.0));
 }
 
@@ -23,8 +25,8 @@ float ThirdOfTurn(float piValue)
 RingPlace PlaceOnRing(float radius, float theta, float piValue)
 {
     const float position = theta - ThirdOfTurn(piValue);
-    return {static_cast<float>(radius * std::cos(static_cast<double>(position))),
-            static_cast<float>(radius * std::sin(static_cast<double>(position)))};
+    return {static_cast<float>(radius * forms::maths::Cos(static_cast<double>(position))),
+            static_cast<float>(radius * forms::maths::Sin(static_cast<double>(position)))};
 }
 
 std::vector<float> RingRadii(Figure figure)

@@ -5,28 +5,32 @@
 
 #include "form.h"
 
-#include <QString>
+#include <memory>
+#include <string>
 
 namespace forms {
 class Label;
-}
+class PanelFlow;
+} // namespace forms
 
 // The makers' line at the end of both window captions.
-inline QString MakersCredit()
+inline std::string MakersCredit()
 {
-    return QStringLiteral("Ein Lehrprogramm zur additiven Farbmischung");
+    return "Ein Lehrprogramm zur additiven Farbmischung";
 }
 
 // Four panels explaining the hue circle, the disc and the cylinder.
 class frmInfoRundali : public forms::Form
 {
-    Q_OBJECT
-
 public:
     frmInfoRundali();
+    ~frmInfoRundali() override;
 
     forms::Label *Label1;
     forms::Label *Label3;
     forms::Label *Label2;
     forms::Label *Label4;
+
+private:
+    std::unique_ptr<forms::PanelFlow> m_panelFlow;
 };

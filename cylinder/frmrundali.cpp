@@ -9,7 +9,7 @@
 
 #include "commandbutton.h"
 #include "designer.h"
-#include "fonts.h"
+#include "font.h"
 #include "formregistry.h"
 #include "numericrules.h"
 #include "screen.h"
@@ -47,38 +47,48 @@ const forms::DotRings &ringsOf(Figure figure)
 } // namespace
 
 // Form_Load sizes the window to the screen before it is first shown.
-frmRundali::frmRundali() : Form(14400, 10800)
+frmRundali::frmRundali() : Form("frmRundali", 14400, 10800)
 {
-    setCaption(QStringLiteral("Rundali und Tubarin") + QString(7, QLatin1Char(' ')) + MakersCredit());
+    setCaption("Rundali und Tubarin" + std::string(7, ' ') + MakersCredit());
     setFont(forms::ClassicFont(13.5, true));
     setBackColor(DarkGrey);
 
     // Form_Load places the controls.
     using forms::AddButton;
-    Start1 = AddButton(this, "Start1", QStringLiteral("Start1"), QRect(), 0);
-    Start2 = AddButton(this, "Start2", QStringLiteral("Start2"), QRect(), 1);
-    start3 = AddButton(this, "start3", QStringLiteral("Start3"), QRect(), 2);
-    cmdStop = AddButton(this, "cmdStop", QStringLiteral("Halt"), QRect(), 3);
+    const forms::Rect placedLater;
+    Start1 = AddButton(this, "Start1", "Start1", placedLater, 0);
+    Start2 = AddButton(this, "Start2", "Start2", placedLater, 1);
+    start3 = AddButton(this, "start3", "Start3", placedLater, 2);
+    cmdStop = AddButton(this, "cmdStop", "Halt", placedLater, 3);
     cmdStop->setFont(forms::ClassicFont(13.5, false));
-    Text1 = forms::AddTextBox(this, "Text1", QStringLiteral("Text1"), QRect(), RGB(255, 128, 128), 4);
-    Text2 = forms::AddTextBox(this, "Text2", QStringLiteral("Text2"), QRect(), RGB(0, 255, 0), 5);
-    Text3 = forms::AddTextBox(this, "Text3", QStringLiteral("Text3"), QRect(), RGB(128, 128, 255), 6);
+    Text1 = forms::AddTextBox(this, "Text1", "Text1", placedLater, RGB(255, 128, 128), 4);
+    Text2 = forms::AddTextBox(this, "Text2", "Text2", placedLater, RGB(0, 255, 0), 5);
+    Text3 = forms::AddTextBox(this, "Text3", "Text3", placedLater, RGB(128, 128, 255), 6);
     for (forms::TextBox *box : {Text1, Text2, Text3})
         box->setFont(forms::ClassicFont(24, false));
-    cmdEnde = AddButton(this, "cmdEnde", QStringLiteral("Ende"), QRect(), 7);
-    cmdInfo = AddButton(this, "cmdInfo", QStringLiteral("Info On"), QRect(), 8);
+    cmdEnde = AddButton(this, "cmdEnde", "Ende", placedLater, 7);
+    cmdInfo = AddButton(this, "cmdInfo", "Info On", placedLater, 8);
 
     // Connected before the handlers, so that a figure is described as it starts.
-    auto *accessibility = new RundaliAccessibility(this);
-    connect(Start1, &forms::CommandButton::Click, this, &frmRundali::Start1_Click);
-    connect(Start2, &forms::CommandButton::Click, this, &frmRundali::Start2_Click);
-    connect(start3, &forms::CommandButton::Click, this, &frmRundali::start3_Click);
-    connect(cmdStop, &forms::CommandButton::Click, this, &frmRundali::cmdStop_Click);
-    connect(cmdEnde, &forms::CommandButton::Click, this, &frmRundali::cmdEnde_Click);
-    connect(cmdInfo, &forms::CommandButton::Click, this, &frmRundali::cmdInfo_Click);
-    connect(this, &forms::Form::MouseMove, this, &frmRundali::Form_MouseMove);
-    accessibility->followHandlers();
+    m_accessibility = std::make_unique<RundaliAccessibility>(RundaliView{.window = *this,
+                                                                         .start1 = *Start1,
+                                                                         .start2 = *Start2,
+                                                                         .start3 = *start3,
+                                                                         .red = *Text1,
+                                                                         .green = *Text2,
+                                                                         .blue = *Text3,
+                                                                         .currentFigure = currentFigure});
+    Start1->Click.connect(this, &frmRundali::Start1_Click);
+    Start2->Click.connect(this, &frmRundali::Start2_Click);
+    start3->Click.connect(this, &frmRundali::start3_Click);
+    cmdStop->Click.connect(this, &frmRundali::cmdStop_Click);
+    cmdEnde->Click.connect(this, &frmRundali::cmdEnde_Click);
+    cmdInfo->Click.connect(this, &frmRundali::cmdInfo_Click);
+    MouseMove.connect(this, &frmRundali::Form_MouseMove);
+    m_accessibility->followHandlers();
 }
+
+frmRundali::~frmRundali() = default;
 
 void frmRundali::Form_Load()
 {
@@ -230,7 +240,7 @@ void frmRundali::Start2_Click()
 {
     if (!startFigure(Figure::SaturationDisc))
         return;
-    cmdStop->setCaption(QStringLiteral("Halt"));
+    cmdStop->setCaption("Halt");
 }
 
 void frmRundali::start3_Click()
@@ -241,22 +251,22 @@ void frmRundali::start3_Click()
 void frmRundali::cmdStop_Click()
 {
     haltFlag = 1 - haltFlag;
-    cmdStop->setCaption(haltFlag == 1 ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
+    cmdStop->setCaption(haltFlag == 1 ? "Weiter" : "Halt");
 }
 
 void frmRundali::cmdInfo_Click()
 {
-    if (cmdInfo->Caption() == QLatin1String("Info On")) {
+    if (cmdInfo->Caption() == "Info On") {
         frmInfoRundali &info = forms::FormRegistry::instance<frmInfoRundali>();
         // Escape in the info window closes it just as this button does.
-        connect(&info, &forms::Form::escapePressed, this, &frmRundali::cmdInfo_Click, Qt::UniqueConnection);
+        info.escapePressed.connect(this, &frmRundali::cmdInfo_Click);
         info.Show();
-        cmdInfo->setCaption(QStringLiteral("Info Off"));
+        cmdInfo->setCaption("Info Off");
         return;
     }
 
     forms::FormRegistry::unload<frmInfoRundali>();
-    cmdInfo->setCaption(QStringLiteral("Info On"));
+    cmdInfo->setCaption("Info On");
     // The redraw keeps the window's dot width and clears nothing. Each row's test reads
     // the figure afresh, since a figure started inside the redraw's yields changes it.
     for (const colourrules::FigureRow &row : colourrules::Figures)
@@ -274,7 +284,7 @@ void frmRundali::Form_MouseMove(int, int, float x, float y)
 {
     const forms::Colour colour = Point(x, y);
     const forms::HexSplit split = forms::SplitHex(forms::Hex(static_cast<double>(colour)));
-    Text1->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.redHex)));
-    Text2->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.greenHex)));
-    Text3->setText(forms::NumberToText(forms::Val(QStringLiteral("&H") + split.blueHex)));
+    Text1->setText(forms::NumberToText(forms::Val("&H" + split.redHex)));
+    Text2->setText(forms::NumberToText(forms::Val("&H" + split.greenHex)));
+    Text3->setText(forms::NumberToText(forms::Val("&H" + split.blueHex)));
 }

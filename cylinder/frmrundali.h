@@ -7,20 +7,22 @@
 #include "form.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace forms {
 class CommandButton;
 class TextBox;
 } // namespace forms
 
+class RundaliAccessibility;
+
 // The hue circle, the saturation disc and the colour cylinder, painted dot by dot
 // onto the window, and the readout of the colour under the pointer.
 class frmRundali : public forms::Form
 {
-    Q_OBJECT
-
 public:
     frmRundali();
+    ~frmRundali() override;
 
     void Start1_Click();
     void Start2_Click();
@@ -83,4 +85,6 @@ private:
     template <typename PaintPoint>
     bool paintRings(const colourrules::FigureRow &figure, PaintPoint paintPoint);
     bool yieldAfterRing();
+
+    std::unique_ptr<RundaliAccessibility> m_accessibility;
 };

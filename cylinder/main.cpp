@@ -8,7 +8,6 @@
 
 int main(int argc, char *argv[])
 {
-    forms::Application app(argc, argv, QStringLiteral("Tubarin"), QStringLiteral("de.farbenlehre.Tubarin"));
-    forms::FormRegistry::instance<frmRundali>().Show();
-    return app.exec();
+    return forms::RunProgram(argc, argv, {"Tubarin", "de.farbenlehre.Tubarin"},
+                             [] { forms::FormRegistry::instance<frmRundali>().Show(); });
 }

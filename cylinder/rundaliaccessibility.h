@@ -3,13 +3,32 @@
 
 #pragma once
 
-#include <QObject>
+#include "colourrules.h"
+#include "signal.h"
 
-class frmRundali;
+#include <memory>
+#include <string>
 
 namespace forms {
+class CommandButton;
+class Form;
 class ProbeArea;
-}
+class TextBox;
+} // namespace forms
+
+// The parts of the circle window a reader is told of, and the figure its handlers
+// last started.
+struct RundaliView
+{
+    forms::Form &window;
+    forms::CommandButton &start1;
+    forms::CommandButton &start2;
+    forms::CommandButton &start3;
+    forms::TextBox &red;
+    forms::TextBox &green;
+    forms::TextBox &blue;
+    const colourrules::Figure &currentFigure;
+};
 
 // What a screen reader and the keyboard are given of the circle window: the three
 // readout boxes by the colour they read, the window by the figure it shows, the figure
@@ -18,19 +37,21 @@ class ProbeArea;
 // rests on. It must be made before the window's handlers are connected, so that a
 // figure is described as it starts, and told to follow them once they are, so that
 // it hears a figure end; it changes nothing that is drawn.
-class RundaliAccessibility : public QObject
+class RundaliAccessibility : public forms::Receiver
 {
 public:
-    explicit RundaliAccessibility(frmRundali *form);
+    explicit RundaliAccessibility(const RundaliView &view);
+    ~RundaliAccessibility();
 
     void followHandlers();
 
 private:
-    void describe(const QString &figure);
-    void figureStarts(const QString &figure);
+    void describe(const std::string &figure);
+    void figureStarts(const std::string &figure);
     void figureEnds();
 
-    frmRundali *m_form;
+    RundaliView m_view;
+    // Owned by the window, which deletes it with its other controls.
     forms::ProbeArea *m_figureArea;
     // Figures being drawn, one inside another's yields.
     int m_drawing = 0;

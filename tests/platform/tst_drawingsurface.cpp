@@ -1,20 +1,23 @@
 // SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "devicepixels.h"
 #include "form.h"
 #include "formstest.h"
 #include "label.h"
 #include "picturebox.h"
 #include "rasteriser.h"
 
-#include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 #include <cmath>
 
 using forms::Colour;
 using forms::FromPixel;
 using forms::RGB;
+using formstest::qt;
+using formstest::widget;
 
 namespace {
 
@@ -25,7 +28,8 @@ constexpr Colour LabelYellow = RGB(255, 255, 192);
 // The colour of a logical pixel (its top left device pixel).
 Colour pixelAt(const forms::DrawingSurface &surface, QPoint pixel)
 {
-    return FromPixel(surface.image().pixel(pixel * surface.mapping().devicePixelRatio()));
+    const QPoint device = pixel * surface.mapping().devicePixelRatio();
+    return FromPixel(surface.image().pixel(device.x(), device.y()));
 }
 
 } // namespace
@@ -40,13 +44,25 @@ private slots:
 
     void init()
     {
-        form = new forms::Form(400 * 15, 300 * 15);
+        form = new forms::Form("Form", 400 * 15, 300 * 15);
         form->setBackColor(Grey);
         picture = new forms::PictureBox(form);
         picture->Move(20 * 15, 30 * 15, 217 * 15, 163 * 15);
         picture->setBackColor(Grey);
         form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(QTest::qWaitForWindowExposed(widget(form)));
+    }
+
+    // A window system's position for a device pixel, its corner included, worked out
+    // either way, gives that pixel at every ratio, not only at those tried here.
+    void devicePixelHoldsEveryPositionWithinIt()
+    {
+        for (const double ratio : {1.0, 1.1, 1.2, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            for (int device = 0; device < 4000; ++device)
+                for (const double within : {0.0, 0.5, 0.75})
+                    for (const double logical : {(device + within) * (1 / ratio), (device + within) / ratio})
+                        if (forms::qt::devicePixelAt(logical, ratio) != device)
+                            QFAIL(qPrintable(QStringLiteral("%1 at ratio %2").arg(device + within).arg(ratio)));
     }
     void cleanup()
     {
@@ -78,7 +94,7 @@ private slots:
             const Colour colour = RGB(i * 20, 255 - i * 20, i);
             picture->PSet(x, y, colour);
             QCOMPARE(formstest::describe(picture->Point(x, y)), formstest::describe(colour));
-            const QPointF device = picture->mapping().toDevice(x, y);
+            const forms::PointF device = picture->mapping().toDevice(x, y);
             QCOMPARE(FromPixel(picture->image().pixel(int(device.x()), int(device.y()))), colour);
         }
         QCOMPARE(picture->Point(left - width, top), -1);
@@ -93,14 +109,14 @@ private slots:
         picture->setDrawWidth(1);
         for (int y = 40; y < 60; ++y)
             for (int x = 90; x < 110; ++x) {
-                const QPointF user = picture->mapping().fromLogical(QPointF(x + 0.5, y + 0.5));
+                const forms::PointF user = picture->mapping().fromLogical(forms::PointF(x + 0.5, y + 0.5));
                 picture->PSet(float(user.x()), float(user.y()), RGB(x, y, (x + y) % 2 * 255));
             }
         Colour seen = -2;
-        connect(picture, &forms::DrawingSurface::MouseMove, this,
-                [&](int, int, float x, float y) { seen = picture->Point(x, y); });
+        forms::Receiver reading;
+        picture->MouseMove.connect(&reading, [&](int, int, float x, float y) { seen = picture->Point(x, y); });
         for (const QPoint pixel : {QPoint(90, 40), QPoint(95, 47), QPoint(109, 59), QPoint(100, 41)}) {
-            QTest::mouseMove(picture, pixel);
+            QTest::mouseMove(widget(picture), pixel);
             QTRY_COMPARE(formstest::describe(seen), formstest::describe(RGB(pixel.x(), pixel.y(),
                                                                             (pixel.x() + pixel.y()) % 2 * 255)));
         }
@@ -128,23 +144,23 @@ private slots:
         QFETCH(QPoint, origin);
         QFETCH(QPointF, within);
         QFETCH(formstest::Conversion, conversion);
-        form->move(origin);
+        widget(form)->move(origin);
         picture->Move(origin.x() * 15, origin.y() * 15, 217 * 15, 163 * 15);
         // Every device pixel its own colour: dots drawn from the top left, each at its
         // pixel's top left corner, so that the next one leaves it.
-        const QImage size = picture->image();
+        const forms::Size size = picture->image().size();
         const double corner = std::lround(picture->mapping().devicePixelRatio()) / 2.0;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
-                const QPointF user = picture->mapping().fromDevice(QPointF(x + corner, y + corner));
+                const forms::PointF user = picture->mapping().fromDevice(forms::PointF(x + corner, y + corner));
                 picture->PSet(float(user.x()), float(user.y()), RGB(x % 256, y % 256, 128 + x / 256 * 8 + y / 256));
             }
         // The window's device pixels, painted as the backing store paints them.
-        const QImage shown = form->grab().toImage();
+        const QImage shown = widget(form)->grab().toImage();
         Colour seen = -1;
-        connect(picture, &forms::DrawingSurface::MouseMove, this,
-                [&](int, int, float x, float y) { seen = picture->Point(x, y); });
-        const double dpr = form->devicePixelRatioF();
+        forms::Receiver reading;
+        picture->MouseMove.connect(&reading, [&](int, int, float x, float y) { seen = picture->Point(x, y); });
+        const double dpr = widget(form)->devicePixelRatioF();
         const QPoint first = (QPointF(origin) * dpr).toPoint();
         const QPoint last = (QPointF(origin + QPoint(217, 163)) * dpr).toPoint();
         std::vector<QPoint> pixels;
@@ -153,7 +169,7 @@ private slots:
                                          QPoint(first.x() + 70, first.y() + edge + 1), QPoint(first.x() + 70, last.y() + edge)});
         for (const QPoint device : pixels) {
             seen = -1;
-            formstest::moveWithin(form, device, within, conversion);
+            formstest::moveWithin(widget(form), device, within, conversion);
             const Colour under = FromPixel(shown.pixel(device));
             QVERIFY2(seen == (under == Grey ? -1 : under),
                      qPrintable(QStringLiteral("at %1, %2: %3 under the pointer, %4 read").arg(device.x()).arg(device.y())
@@ -167,7 +183,7 @@ private slots:
         picture->setScaleHeight(100);
         picture->setDrawWidth(10);
         picture->PSet(50.3f, 50.6f, Ink);
-        const QImage image = picture->image();
+        const forms::PixelBuffer &image = picture->image();
         int inked = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
@@ -185,14 +201,14 @@ private slots:
     void labelsArePaintedCoveredAndShownAgain()
     {
         forms::Label *label = addLabel();
-        const QPoint inside = label->pixelRect().center();
+        const QPoint inside = qt(label->pixelRect().center());
         QCOMPARE(pixelAt(*picture, inside), LabelYellow);
 
         picture->setDrawWidth(6);
-        const QPointF user = picture->mapping().fromLogical(QPointF(inside) + QPointF(0.5, 0.5));
+        const forms::PointF user = picture->mapping().fromLogical(forms::PointF(inside.x() + 0.5, inside.y() + 0.5));
         picture->PSet(float(user.x()), float(user.y()), Ink);
         QCOMPARE(pixelAt(*picture, inside), Ink);
-        QCOMPARE(pixelAt(*picture, label->pixelRect().topLeft()), LabelYellow);
+        QCOMPARE(pixelAt(*picture, qt(label->pixelRect().topLeft())), LabelYellow);
 
         picture->Cls();
         QCOMPARE(pixelAt(*picture, inside), LabelYellow);
@@ -210,17 +226,17 @@ private slots:
     void labelsTakeThePointer()
     {
         forms::Label *label = addLabel();
-        QSignalSpy moves(picture, &forms::DrawingSurface::MouseMove);
-        QSignalSpy clicks(picture, &forms::DrawingSurface::Click);
-        const QPoint onLabel = label->pixelRect().center();
-        const QPoint beside = label->pixelRect().bottomRight() + QPoint(3, 3);
+        formstest::SignalSpy moves(picture->MouseMove);
+        formstest::SignalSpy clicks(picture->Click);
+        const QPoint onLabel = qt(label->pixelRect().center());
+        const QPoint beside = qt(label->pixelRect().bottomRight()) + QPoint(3, 3);
 
-        QTest::mouseMove(picture, onLabel);
-        QTest::mouseClick(picture, Qt::LeftButton, {}, onLabel);
-        QTest::mouseMove(picture, beside);
+        QTest::mouseMove(widget(picture), onLabel);
+        QTest::mouseClick(widget(picture), Qt::LeftButton, {}, onLabel);
+        QTest::mouseMove(widget(picture), beside);
         QTRY_COMPARE(moves.count(), 1);
         QCOMPARE(clicks.count(), 0);
-        QTest::mouseClick(picture, Qt::LeftButton, {}, beside);
+        QTest::mouseClick(widget(picture), Qt::LeftButton, {}, beside);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(moves.count(), 1);
     }
@@ -229,10 +245,10 @@ private slots:
     {
         forms::Label *label = addLabel();
         label->setVisible(false);
-        QSignalSpy moves(picture, &forms::DrawingSurface::MouseMove);
-        QSignalSpy clicks(picture, &forms::DrawingSurface::Click);
-        QTest::mouseMove(picture, label->pixelRect().center());
-        QTest::mouseClick(picture, Qt::LeftButton, {}, label->pixelRect().center());
+        formstest::SignalSpy moves(picture->MouseMove);
+        formstest::SignalSpy clicks(picture->Click);
+        QTest::mouseMove(widget(picture), qt(label->pixelRect().center()));
+        QTest::mouseClick(widget(picture), Qt::LeftButton, {}, qt(label->pixelRect().center()));
         QTRY_COMPARE(moves.count(), 1);
         QCOMPARE(clicks.count(), 1);
     }
@@ -241,12 +257,12 @@ private slots:
     {
         forms::Label *label = addLabel();
         label->Move(10 * 15, 40 * 15, 180 * 15, 30 * 15);
-        label->setCaption(QStringLiteral("xx"));
-        const QRect area = label->pixelRect();
+        label->setCaption("xx");
+        const QRect area = qt(label->pixelRect());
         // The middle of the caption's painted pixels, in logical pixels.
         const auto inkMiddle = [this, area] {
             const double dpr = picture->mapping().devicePixelRatio();
-            const QImage image = picture->image();
+            const forms::PixelBuffer &image = picture->image();
             double sum = 0;
             int count = 0;
             for (int y = int(area.top() * dpr); y < int((area.bottom() + 1) * dpr); ++y)
@@ -265,42 +281,44 @@ private slots:
 
     void formGetsNoMovesOverItsControls()
     {
-        QSignalSpy formMoves(form, &forms::DrawingSurface::MouseMove);
-        QSignalSpy pictureMoves(picture, &forms::DrawingSurface::MouseMove);
-        QTest::mouseMove(form, QPoint(50, 60));
+        formstest::SignalSpy formMoves(form->MouseMove);
+        formstest::SignalSpy pictureMoves(picture->MouseMove);
+        QTest::mouseMove(widget(form), QPoint(50, 60));
         QTRY_COMPARE(pictureMoves.count(), 1);
-        QTest::mouseMove(form, QPoint(300, 250));
+        QTest::mouseMove(widget(form), QPoint(300, 250));
         QTRY_COMPARE(formMoves.count(), 1);
         QCOMPARE(pictureMoves.count(), 1);
     }
 
     void changingUnitsMovesNoControl()
     {
-        const QRect before = picture->geometry();
+        const QRect before = widget(picture)->geometry();
         form->setScaleWidth(3000);
         form->setScaleHeight(-2250);
         form->setScaleTop(1000);
-        QCOMPARE(picture->geometry(), before);
+        QCOMPARE(widget(picture)->geometry(), before);
         QCOMPARE(double(picture->Left()), 20 * 3000.0 / 400);
         QCOMPARE(double(picture->Width()), 217 * 3000.0 / 400);
         QCOMPARE(double(picture->Top()), 1000 - 30 * 2250.0 / 300);
 
         picture->Move(1500, 0, 300, 150);
-        QCOMPARE(picture->geometry(), QRect(200, 133, 40, 20));
+        QCOMPARE(widget(picture)->geometry(), QRect(200, 133, 40, 20));
     }
 
     void whatIsDrawnSurvivesARepaint()
     {
         picture->setDrawWidth(8);
         picture->PSet(1500, 1500, Ink);
-        picture->hide();
-        picture->show();
-        form->repaint();
+        widget(picture)->hide();
+        widget(picture)->show();
+        widget(form)->repaint();
         const QPoint pixel = formstest::devicePixelOf(picture, 1500, 1500);
         const QPoint corner = formstest::devicePixelOf(form, float(picture->Left()), float(picture->Top()));
-        QCOMPARE(FromPixel(picture->grab().toImage().pixel(pixel)), Ink);
-        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), picture->image());
-        QCOMPARE(FromPixel(form->grab().toImage().pixel(corner + pixel)), Ink);
+        QCOMPARE(FromPixel(widget(picture)->grab().toImage().pixel(pixel)), Ink);
+        QImage grabbed = widget(picture)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        grabbed.setDevicePixelRatio(1);
+        QCOMPARE(grabbed, formstest::image(picture->image()));
+        QCOMPARE(FromPixel(widget(form)->grab().toImage().pixel(corner + pixel)), Ink);
     }
 
     void solidGridFillsOnlyItsHoles_data()
@@ -331,11 +349,11 @@ private slots:
         };
         picture->setDrawWidth(width);
         drawGrid();
-        const QImage designed = picture->image();
+        const forms::PixelBuffer designed = picture->image();
         picture->Cls();
         picture->setSolidDrawWidth(width, grid);
         drawGrid();
-        const QImage solid = picture->image();
+        const forms::PixelBuffer solid = picture->image();
 
         QCOMPARE(solid != designed, holes);
         const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
@@ -345,7 +363,7 @@ private slots:
                 // What the designed dots paint stays; inside the grid nothing else shows.
                 if (FromPixel(designed.pixel(x, y)) != Grey)
                     QCOMPARE(shown, FromPixel(designed.pixel(x, y)));
-                const QPointF d = picture->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - QPointF(20, 20);
+                const forms::PointF d = picture->mapping().fromDevice(forms::PointF(x + 0.5, y + 0.5)) - forms::PointF(20, 20);
                 const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
                 const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
                 if (a >= 0 && a <= 39 && b >= 0 && b <= 39)
@@ -373,7 +391,7 @@ private:
     {
         auto *label = new forms::Label(picture);
         label->setBackColor(LabelYellow);
-        label->setCaption(QStringLiteral("x"));
+        label->setCaption("x");
         label->Move(30 * 15, 40 * 15, 50 * 15, 30 * 15);
         return label;
     }

@@ -3,18 +3,19 @@
 
 #include "commandbutton.h"
 #include "doevents.h"
-#include "fonts.h"
 #include "form.h"
 #include "formregistry.h"
 #include "formstest.h"
 #include "label.h"
+#include "textfit.h"
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -23,16 +24,16 @@ namespace {
 class YieldingForm : public forms::Form
 {
 public:
-    YieldingForm() : Form(300 * 15, 200 * 15)
+    YieldingForm() : Form("YieldingForm", 300 * 15, 200 * 15)
     {
         loop = new forms::CommandButton(this);
-        loop->setCaption(QStringLiteral("Loop"));
+        loop->setCaption("Loop");
         loop->Move(10 * 15, 10 * 15, 80 * 15, 30 * 15);
         close = new forms::CommandButton(this);
-        close->setCaption(QStringLiteral("Close"));
+        close->setCaption("Close");
         close->Move(100 * 15, 10 * 15, 80 * 15, 30 * 15);
-        connect(loop, &forms::CommandButton::Click, this, &YieldingForm::loop_Click);
-        connect(close, &forms::CommandButton::Click, this, [this] { Unload(); });
+        loop->Click.connect(this, &YieldingForm::loop_Click);
+        close->Click.connect(this, [this] { Unload(); });
     }
 
     void loop_Click()
@@ -57,17 +58,28 @@ public:
 class OtherForm : public forms::Form
 {
 public:
-    OtherForm() : Form(200 * 15, 100 * 15) {}
+    OtherForm() : Form("OtherForm", 200 * 15, 100 * 15) {}
+};
 
+// Counts the times a widget is painted.
+class PaintCount : public QObject
+{
+public:
+    explicit PaintCount(QWidget *widget) { widget->installEventFilter(this); }
     int paints = 0;
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        ++paints;
-        Form::paintEvent(event);
+        paints += event->type() == QEvent::Paint;
+        return false;
     }
 };
+
+QWidget *window(const forms::Form &form)
+{
+    return formstest::widget(&form);
+}
 
 } // namespace
 
@@ -90,10 +102,10 @@ private slots:
         form.setHeight(11289.6f);
         form.Move(1, 1);
         form.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(QTest::qWaitForWindowExposed(window(form)));
         QCOMPARE(double(form.Width()), 1004 * 15.0);
         QCOMPARE(double(form.Height()), 753 * 15.0);
-        QCOMPARE(form.frameGeometry(), QRect(0, 0, 1004, 753));
+        QCOMPARE(window(form)->frameGeometry(), QRect(0, 0, 1004, 753));
         QCOMPARE(double(form.Left()), 0.0);
     }
 
@@ -104,14 +116,14 @@ private slots:
         resizable.setResizable(true);
         fixed.Show();
         resizable.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&resizable));
-        fixed.resize(500, 400);
-        resizable.resize(500, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(window(resizable)));
+        window(fixed)->resize(500, 400);
+        window(resizable)->resize(500, 400);
         QTRY_COMPARE(double(resizable.Width()), 500 * 15.0);
         QCOMPARE(double(resizable.Height()), 400 * 15.0);
-        QCOMPARE(resizable.image().size(), QSize(500, 400) * resizable.mapping().devicePixelRatio());
+        QCOMPARE(formstest::qt(resizable.image().size()), QSize(500, 400) * resizable.mapping().devicePixelRatio());
         QCOMPARE(double(fixed.Width()), 300 * 15.0);
-        QCOMPARE(fixed.size(), QSize(300, 200));
+        QCOMPARE(window(fixed)->size(), QSize(300, 200));
     }
 
     void loadRunsOnceAndShowCreatesOnFirstUse()
@@ -132,20 +144,21 @@ private slots:
         second.Show();
         forms::FormRegistry::unload<YieldingForm>();
         forms::FormRegistry::unload<YieldingForm>(); // not loaded: nothing happens
-        QVERIFY(!first.isVisible());
+        QVERIFY(!window(first)->isVisible());
         QVERIFY(!forms::FormRegistry::programEnded());
-        second.close(); // the frame's close button
+        window(second)->close(); // the frame's close button
         QVERIFY(!second.IsLoaded());
         QVERIFY(forms::FormRegistry::programEnded());
     }
 
     void anUnloadedFormComesBackAsANewOne()
     {
-        QPointer<YieldingForm> first = &forms::FormRegistry::instance<YieldingForm>();
+        YieldingForm &first = forms::FormRegistry::instance<YieldingForm>();
+        const QPointer<QWidget> firstWindow = window(first);
         forms::FormRegistry::instance<OtherForm>().Show();
-        first->Show();
-        first->Unload();
-        QTRY_VERIFY(first.isNull());
+        first.Show();
+        first.Unload();
+        QTRY_VERIFY(firstWindow.isNull());
         auto &second = forms::FormRegistry::instance<YieldingForm>();
         QCOMPARE(second.loads, 1);
         QVERIFY(second.IsLoaded());
@@ -153,65 +166,68 @@ private slots:
 
     void unloadInsideAYieldStopsTheLoopAndKeepsTheForm()
     {
-        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        YieldingForm *form = &forms::FormRegistry::instance<YieldingForm>();
+        const QPointer<QWidget> shown = window(*form);
         forms::FormRegistry::instance<OtherForm>().Show();
         form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
         // The click on "Close" arrives while "Loop" is yielding.
-        QTimer::singleShot(0, form, [form] { QTest::mouseClick(form->close, Qt::LeftButton); });
-        QTest::mouseClick(form->loop, Qt::LeftButton);
-        QVERIFY(!form.isNull());
+        QTimer::singleShot(0, shown, [form] { formstest::click(form->close); });
+        formstest::click(form->loop);
+        QVERIFY(!shown.isNull());
         QCOMPARE(form->loopsEnded, 1);
         QVERIFY(form->passes < 1000);
         QVERIFY(!form->IsLoaded());
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(shown.isNull());
     }
 
     void nestedLoopsAllStopWhenTheFormGoes()
     {
-        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        YieldingForm *form = &forms::FormRegistry::instance<YieldingForm>();
+        const QPointer<QWidget> shown = window(*form);
         form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-        QTimer::singleShot(0, form, [form] {
-            QTimer::singleShot(0, form, [form] { QTest::mouseClick(form->close, Qt::LeftButton); });
-            QTest::mouseClick(form->loop, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QTimer::singleShot(0, shown, [form, shown] {
+            QTimer::singleShot(0, shown, [form] { formstest::click(form->close); });
+            formstest::click(form->loop);
         });
-        QTest::mouseClick(form->loop, Qt::LeftButton);
-        QVERIFY(!form.isNull());
+        formstest::click(form->loop);
+        QVERIFY(!shown.isNull());
         QCOMPARE(form->loopsEnded, 2);
         QVERIFY(forms::FormRegistry::programEnded());
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(shown.isNull());
     }
 
     void anUnloadedFormOutlivesEveryYieldOfItsHandler()
     {
-        QPointer<YieldingForm> form = &forms::FormRegistry::instance<YieldingForm>();
+        YieldingForm *form = &forms::FormRegistry::instance<YieldingForm>();
+        const QPointer<QWidget> shown = window(*form);
         auto &other = forms::FormRegistry::instance<OtherForm>();
         other.Show();
         form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QVERIFY(QTest::qWaitForWindowExposed(window(other)));
         bool keptThroughTheYields = false;
-        connect(&other, &forms::DrawingSurface::Click, &other, [&] {
+        other.Click.connect([&] {
             form->Unload();
             for (int yields = 0; yields < 3; ++yields)
                 other.DoEvents();
-            keptThroughTheYields = !form.isNull();
-            if (form)
+            keptThroughTheYields = !shown.isNull();
+            if (shown)
                 form->PSet(1, 1, 0);
         });
         formstest::clickAt(&other, other.ScaleWidth() / 2, other.ScaleHeight() / 2);
         QVERIFY(keptThroughTheYields);
-        QTRY_VERIFY(form.isNull());
+        QTRY_VERIFY(shown.isNull());
     }
 
     void yieldHandlesInputQueuedByTheWindowSystem()
     {
         auto &form = forms::FormRegistry::instance<OtherForm>();
         form.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QSignalSpy moves(&form, &forms::DrawingSurface::MouseMove);
+        QVERIFY(QTest::qWaitForWindowExposed(window(form)));
+        formstest::SignalSpy moves(form.MouseMove);
         // The offscreen platform queues the move the pointer makes, as a window system does.
-        QCursor::setPos(form.mapToGlobal(QPoint(50, 40)));
+        QCursor::setPos(window(form)->mapToGlobal(QPoint(50, 40)));
         QCOMPARE(moves.count(), 0);
         form.DoEvents();
         QCOMPARE(moves.count(), 1);
@@ -223,7 +239,7 @@ private slots:
         form.Show();
         forms::Pacing::setEnabled(true);
         bool handled = false;
-        QTimer::singleShot(0, &form, [&handled] { handled = true; });
+        QTimer::singleShot(0, window(form), [&handled] { handled = true; });
         QElapsedTimer timer;
         timer.start();
         QVERIFY(form.DoEvents());
@@ -235,15 +251,15 @@ private slots:
     {
         auto &form = forms::FormRegistry::instance<OtherForm>();
         form.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(QTest::qWaitForWindowExposed(window(form)));
         QCoreApplication::processEvents();
+        const PaintCount counted(window(form));
         forms::Pacing::setEnabled(true);
-        const int before = form.paints;
         form.PSet(100, 100, forms::RGB(255, 0, 0));
         QElapsedTimer timer;
         timer.start();
         form.Refresh();
-        QCOMPARE(form.paints, before + 1);
+        QCOMPARE(counted.paints, 1);
         // It waits out the frame, so that a drawing loop keeps the screen's pace.
         QVERIFY(timer.elapsed() >= forms::Pacing::frameMilliseconds() - 1);
     }
@@ -252,8 +268,8 @@ private slots:
     {
         auto &form = forms::FormRegistry::instance<YieldingForm>();
         form.Show();
-        QSignalSpy escapes(&form, &forms::Form::escapePressed);
-        QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+        formstest::SignalSpy escapes(form.escapePressed);
+        QTest::keyClick(window(form)->windowHandle(), Qt::Key_Escape);
         QCOMPARE(escapes.count(), 1);
         QVERIFY(form.IsLoaded());
     }
@@ -267,20 +283,22 @@ private slots:
     void captionsShrinkJustEnoughToFit()
     {
         auto &form = forms::FormRegistry::instance<YieldingForm>();
-        const QFont bold = forms::ClassicFont(13.5, true);
+        const forms::Font bold = forms::ClassicFont(13.5, true);
         QCOMPARE(bold.pixelSize(), 18);
         form.loop->setFont(bold);
         form.loop->Move(0, 0, 63 * 15, 31 * 15);
-        form.loop->setCaption(QStringLiteral("Info Off"));
-        const QSize area = form.loop->captionArea();
-        const QFont fitted = form.loop->font();
+        form.loop->setCaption("Info Off");
+        const forms::Size area = form.loop->captionArea();
+        const forms::Font fitted = form.loop->font();
         QVERIFY(fitted.pixelSize() < 18);
-        QVERIFY(forms::TextFits(fitted, QStringLiteral("Info Off"), area, forms::TextFlow::SingleLine));
-        QFont larger = fitted;
+        QVERIFY(forms::TextFits(fitted, "Info Off", area, forms::TextFlow::SingleLine));
+        forms::Font larger = fitted;
         larger.setPixelSize(fitted.pixelSize() + 1);
-        QVERIFY(!forms::TextFits(larger, QStringLiteral("Info Off"), area, forms::TextFlow::SingleLine));
+        QVERIFY(!forms::TextFits(larger, "Info Off", area, forms::TextFlow::SingleLine));
+        // What the button shows is that font.
+        QCOMPARE(formstest::button(form.loop)->font().pixelSize(), fitted.pixelSize());
 
-        form.loop->setCaption(QStringLiteral("Ende"));
+        form.loop->setCaption("Ende");
         QCOMPARE(form.loop->font().pixelSize(), 18);
     }
 };

@@ -1,15 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "devicepixels.h"
 #include "rasteriser.h"
 
-#include <QTest>
+#include "check.h"
 
+#include <cmath>
+#include <limits>
+#include <ostream>
 #include <vector>
 
 using forms::DotShape;
 using forms::Rasteriser;
+using forms::Rect;
+
+namespace forms {
+std::ostream &operator<<(std::ostream &out, const Rect &rect)
+{
+    return out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ')';
+}
+} // namespace forms
 
 namespace {
 
@@ -22,13 +32,13 @@ struct Canvas
     Rasteriser rasteriser() { return Rasteriser(pixels.data(), width, height, width); }
     bool inked(int x, int y) const { return pixels[y * width + x] == Ink; }
     int count() const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), Ink)); }
-    QRect inkedBounds() const
+    Rect inkedBounds() const
     {
-        QRect bounds;
+        Rect bounds;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 if (inked(x, y))
-                    bounds |= QRect(x, y, 1, 1);
+                    bounds |= Rect(x, y, 1, 1);
         return bounds;
     }
     int width;
@@ -38,104 +48,114 @@ struct Canvas
 
 } // namespace
 
-class TestRasteriser : public QObject
+// A rectangle's right and bottom are its last column and row; its corners make it,
+// so that a pixel is the rectangle from itself to itself.
+CHECK_CASE(rectangleEdges)
 {
-    Q_OBJECT
+    const Rect pixel = Rect::fromCorners({3, 4}, {3, 4});
+    CHECK_EQ(pixel, Rect(3, 4, 1, 1));
+    CHECK_EQ(pixel.right(), 3);
+    CHECK(pixel.contains({3, 4}) && !pixel.contains({4, 4}) && !pixel.contains({3, 5}));
+    const Rect area(10, 20, 5, 2);
+    CHECK_EQ(area.bottomRight(), forms::Point(14, 21));
+    CHECK(!area.intersects(Rect(15, 20, 3, 3)));
+    CHECK(area.intersects(Rect(14, 21, 3, 3)));
+    CHECK_EQ(area & Rect(14, 21, 3, 3), Rect(14, 21, 1, 1));
+    // An empty one takes no part in a union and contains nothing.
+    CHECK_EQ(area | Rect(), area);
+    CHECK(!Rect(5, 5, 0, 3).contains({5, 5}));
+    // Places near the same count as the same only where asked.
+    const forms::PointF point(0.1 + 0.2, 1);
+    CHECK(!(point == forms::PointF(0.3, 1)));
+    CHECK(nearlySame(point, forms::PointF(0.3, 1)));
+    CHECK(!nearlySame(point, forms::PointF(0.3000001, 1)));
+}
 
-private slots:
-    // A window system's position for a device pixel, its corner included, worked out
-    // either way, gives that pixel at every ratio, not only at those tried here.
-    void devicePixelHoldsEveryPositionWithinIt()
+CHECK_CASE(dotIsExactlyItsDiameterAcross)
+{
+    const struct
     {
-        for (const double ratio : {1.0, 1.1, 1.2, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
-            for (int device = 0; device < 4000; ++device)
-                for (const double within : {0.0, 0.5, 0.75})
-                    for (const double logical : {(device + within) * (1 / ratio), (device + within) / ratio})
-                        if (forms::devicePixelAt(logical, ratio) != device)
-                            QFAIL(qPrintable(QStringLiteral("%1 at ratio %2").arg(device + within).arg(ratio)));
-    }
-
-    void dotIsExactlyItsDiameterAcross_data()
-    {
-        QTest::addColumn<int>("diameter");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QRect>("bounds");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("1 px: the pixel holding the point") << 1 << 10.7 << 12.2 << QRect(10, 12, 1, 1) << 1;
-        QTest::newRow("2 px: square round the nearest corner") << 2 << 10.7 << 12.2 << QRect(10, 11, 2, 2) << 4;
-        QTest::newRow("3 px: square round the pixel") << 3 << 10.7 << 12.2 << QRect(9, 11, 3, 3) << 9;
-        QTest::newRow("4 px: corners cut") << 4 << 10.0 << 10.0 << QRect(8, 8, 4, 4) << 12;
-        QTest::newRow("10 px disc") << 10 << 20.4 << 20.6 << QRect(15, 16, 10, 10) << 80;
-        QTest::newRow("20 px disc") << 20 << 20.0 << 20.0 << QRect(10, 10, 20, 20) << 316;
-    }
-    void dotIsExactlyItsDiameterAcross()
-    {
-        QFETCH(int, diameter);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(QRect, bounds);
-        QFETCH(int, pixels);
+        const char *name;
+        int diameter;
+        double x, y;
+        Rect bounds;
+        int pixels;
+    } rows[] = {
+        {"1 px: the pixel holding the point", 1, 10.7, 12.2, Rect(10, 12, 1, 1), 1},
+        {"2 px: square round the nearest corner", 2, 10.7, 12.2, Rect(10, 11, 2, 2), 4},
+        {"3 px: square round the pixel", 3, 10.7, 12.2, Rect(9, 11, 3, 3), 9},
+        {"4 px: corners cut", 4, 10.0, 10.0, Rect(8, 8, 4, 4), 12},
+        {"10 px disc", 10, 20.4, 20.6, Rect(15, 16, 10, 10), 80},
+        {"20 px disc", 20, 20.0, 20.0, Rect(10, 10, 20, 20), 316},
+    };
+    for (const auto &row : rows) {
+        const check::Row named(row.name);
         Canvas canvas(40, 40);
         Rasteriser rasteriser = canvas.rasteriser();
-        rasteriser.dot(x, y, DotShape(diameter), Ink);
-        QCOMPARE(canvas.inkedBounds(), bounds);
-        QCOMPARE(canvas.count(), pixels);
-        QCOMPARE(rasteriser.takeTouched(), bounds);
-        QCOMPARE(rasteriser.takeTouched(), QRect());
+        rasteriser.dot(row.x, row.y, DotShape(row.diameter), Ink);
+        CHECK_EQ(canvas.inkedBounds(), row.bounds);
+        CHECK_EQ(canvas.count(), row.pixels);
+        CHECK_EQ(rasteriser.takeTouched(), row.bounds);
+        CHECK_EQ(rasteriser.takeTouched(), Rect());
+        CHECK_EQ(Rasteriser::dotBox(row.x, row.y, row.diameter), row.bounds.topLeft());
     }
+}
 
-    void dotIsRoundAndSymmetric()
-    {
-        const DotShape shape(10);
-        const auto &rows = shape.rows();
-        QCOMPARE(int(rows.size()), 10);
-        for (int row = 0; row < 10; ++row) {
-            QCOMPARE(rows[row].first, 10 - rows[row].second);        // left-right symmetric
-            QCOMPARE(rows[row], rows[9 - row]);                         // top-bottom symmetric
-        }
-        QCOMPARE(rows[0], std::make_pair(3, 7));
-        QCOMPARE(rows[4], std::make_pair(0, 10));
+CHECK_CASE(dotIsRoundAndSymmetric)
+{
+    const DotShape shape(10);
+    const auto &rows = shape.rows();
+    CHECK_EQ(int(rows.size()), 10);
+    for (int row = 0; row < 10; ++row) {
+        CHECK_EQ(rows[row].first, 10 - rows[row].second); // left-right symmetric
+        CHECK(rows[row] == rows[9 - row]);                // top-bottom symmetric
     }
+    CHECK(rows[0] == std::make_pair(3, 7));
+    CHECK(rows[4] == std::make_pair(0, 10));
+}
 
-    void dotsAreClippedAtEveryEdge_data()
+CHECK_CASE(dotsAreClippedAtEveryEdge)
+{
+    const struct
     {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("top left corner") << 0.0 << 0.0 << 13;
-        QTest::newRow("bottom right corner") << 30.0 << 20.0 << 13;
-        QTest::newRow("just outside left") << -5.0 << 10.0 << 0;
-        QTest::newRow("far outside") << -1e9 << 1e9 << 0;
-        QTest::newRow("not a number") << qQNaN() << 5.0 << 0;
-    }
-    void dotsAreClippedAtEveryEdge()
-    {
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(int, pixels);
+        const char *name;
+        double x, y;
+        int pixels;
+    } rows[] = {
+        {"top left corner", 0.0, 0.0, 13},
+        {"bottom right corner", 30.0, 20.0, 13},
+        {"just outside left", -5.0, 10.0, 0},
+        {"far outside", -1e9, 1e9, 0},
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), 5.0, 0},
+    };
+    for (const auto &row : rows) {
+        const check::Row named(row.name);
         Canvas canvas(30, 20);
-        canvas.rasteriser().dot(x, y, DotShape(8), Ink);
-        QCOMPARE(canvas.count(), pixels);
+        canvas.rasteriser().dot(row.x, row.y, DotShape(8), Ink);
+        CHECK_EQ(canvas.count(), row.pixels);
     }
+}
 
-    void thinLineIsConnected_data()
+CHECK_CASE(thinLineIsConnected)
+{
+    const struct
     {
-        QTest::addColumn<QPointF>("from");
-        QTest::addColumn<QPointF>("to");
-        QTest::newRow("horizontal") << QPointF(2.5, 5.5) << QPointF(35.5, 5.5);
-        QTest::newRow("steep") << QPointF(3.2, 1.1) << QPointF(9.7, 38.3);
-        QTest::newRow("shallow backwards") << QPointF(38.0, 30.0) << QPointF(1.0, 21.0);
-        QTest::newRow("45 degrees") << QPointF(0.5, 0.5) << QPointF(30.5, 30.5);
-    }
-    void thinLineIsConnected()
-    {
-        QFETCH(QPointF, from);
-        QFETCH(QPointF, to);
+        const char *name;
+        forms::PointF from, to;
+    } rows[] = {
+        {"horizontal", {2.5, 5.5}, {35.5, 5.5}},
+        {"steep", {3.2, 1.1}, {9.7, 38.3}},
+        {"shallow backwards", {38.0, 30.0}, {1.0, 21.0}},
+        {"45 degrees", {0.5, 0.5}, {30.5, 30.5}},
+    };
+    for (const auto &row : rows) {
+        const check::Row named(row.name);
+        const forms::PointF from = row.from;
+        const forms::PointF to = row.to;
         Canvas canvas(40, 40);
         canvas.rasteriser().line(from.x(), from.y(), to.x(), to.y(), DotShape(1), Ink);
-        QVERIFY(canvas.inked(int(from.x()), int(from.y())));
-        QVERIFY(canvas.inked(int(to.x()), int(to.y())));
+        CHECK(canvas.inked(int(from.x()), int(from.y())));
+        CHECK(canvas.inked(int(to.x()), int(to.y())));
         // One pixel in each step of the major axis, each touching the one before.
         const bool steep = std::abs(to.y() - from.y()) > std::abs(to.x() - from.x());
         const int first = steep ? int(std::min(from.y(), to.y())) : int(std::min(from.x(), to.x()));
@@ -149,24 +169,21 @@ private slots:
                     minor = other;
                     ++found;
                 }
-            QVERIFY2(found >= 1 && found <= 2, qPrintable(QStringLiteral("step %1 has %2 pixels").arg(major).arg(found)));
+            CHECK(found >= 1 && found <= 2);
             if (previousMinor >= 0)
-                QVERIFY(std::abs(minor - previousMinor) <= 2);
+                CHECK(std::abs(minor - previousMinor) <= 2);
             previousMinor = minor;
         }
     }
+}
 
-    void wideLineCoversItsWidth()
-    {
-        Canvas canvas(40, 20);
-        canvas.rasteriser().line(5.0, 10.0, 30.0, 10.0, DotShape(3), Ink);
-        for (int x = 5; x <= 30; ++x)
-            for (int y = 9; y <= 11; ++y)
-                QVERIFY(canvas.inked(x, y));
-        QVERIFY(!canvas.inked(17, 8));
-        QVERIFY(!canvas.inked(17, 12));
-    }
-};
-
-QTEST_GUILESS_MAIN(TestRasteriser)
-#include "tst_rasteriser.moc"
+CHECK_CASE(wideLineCoversItsWidth)
+{
+    Canvas canvas(40, 20);
+    canvas.rasteriser().line(5.0, 10.0, 30.0, 10.0, DotShape(3), Ink);
+    for (int x = 5; x <= 30; ++x)
+        for (int y = 9; y <= 11; ++y)
+            CHECK(canvas.inked(x, y));
+    CHECK(!canvas.inked(17, 8));
+    CHECK(!canvas.inked(17, 12));
+}

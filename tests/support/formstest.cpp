@@ -4,11 +4,17 @@
 #include "formstest.h"
 
 #include "announcer.h"
+#include "commandbutton.h"
+#include "devicearea.h"
 #include "devicepixels.h"
 #include "doevents.h"
-#include "fonts.h"
+#include "form.h"
 #include "formregistry.h"
 #include "label.h"
+#include "picturebox.h"
+#include "qtfrontend.h"
+#include "speech.h"
+#include "textfit.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -39,6 +45,8 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, cons
 
 void prepare()
 {
+    static forms::qt::QtFrontEnd frontEnd;
+    forms::FrontEnd::install(&frontEnd);
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(quietOffscreenNotes);
     forms::Pacing::setEnabled(false);
@@ -52,44 +60,62 @@ void reset()
     QCoreApplication::processEvents();
 }
 
+QWidget *elementWidget(const forms::Element *element)
+{
+    return forms::qt::QtFrontEnd::widgetOf(element);
+}
+
+QWidget *controlWidget(const forms::Control *control)
+{
+    return control ? dynamic_cast<QWidget *>(control->controlPeer()) : nullptr;
+}
+
+QAbstractButton *button(const forms::CommandButton *button)
+{
+    return qobject_cast<QAbstractButton *>(elementWidget(button));
+}
+
+QImage image(const forms::PixelBuffer &picture)
+{
+    return QImage(reinterpret_cast<const uchar *>(picture.bits()), picture.width(), picture.height(),
+                  picture.width() * static_cast<qsizetype>(sizeof(forms::Pixel)), QImage::Format_RGB32)
+        .copy();
+}
+
 QPoint pixelOf(const forms::DrawingSurface *surface, float x, float y)
 {
-    const QPointF device = surface->mapping().toDevice(x, y);
+    const forms::PointF device = surface->mapping().toDevice(x, y);
     const double dpr = surface->mapping().devicePixelRatio();
     return QPoint(static_cast<int>(std::floor(device.x() / dpr)), static_cast<int>(std::floor(device.y() / dpr)));
 }
 
 QPoint devicePixelOf(const forms::DrawingSurface *surface, float x, float y)
 {
-    const QPointF device = surface->mapping().toDevice(x, y);
-    // The image's size, the logical one rounded to device pixels: image() copies it,
-    // too slow for a test that reads every pixel of a figure.
-    const double dpr = surface->mapping().devicePixelRatio();
-    const QSize size = QSize(static_cast<int>(std::lround(surface->width() * dpr)),
-                             static_cast<int>(std::lround(surface->height() * dpr)))
-                           .expandedTo(QSize(1, 1));
+    const forms::PointF device = surface->mapping().toDevice(x, y);
+    const QSize size = qt(surface->image().size());
     return QPoint(std::min(static_cast<int>(std::floor(device.x())), size.width() - 1),
                   std::min(static_cast<int>(std::floor(device.y())), size.height() - 1));
 }
 
 QPointF centreOf(const forms::DrawingSurface *surface, QPoint devicePixel)
 {
-    return surface->mapping().fromDevice(QPointF(devicePixel) + QPointF(0.5, 0.5));
+    return qt(surface->mapping().fromDevice(forms::PointF(devicePixel.x() + 0.5, devicePixel.y() + 0.5)));
 }
 
 namespace {
 
-// Where the window shows a surface's device pixel: the first pixel of its image at
+// Where the window shows a surface's device pixel: the first pixel of its picture at
 // the device pixel holding the surface's origin, within the area the backing store
 // gives the surface (at a fractional ratio it may hide the first row and column, or
 // repeat the last).
 QPoint shownAt(const forms::DrawingSurface *surface, QPoint pixel)
 {
     const double dpr = surface->mapping().devicePixelRatio();
-    const QPoint origin = surface->mapTo(surface->window(), QPoint());
-    const QRect area = forms::deviceArea(QRect(origin, surface->size()), dpr);
-    const QPoint shown = forms::devicePixelAt(QPointF(origin), dpr) + pixel;
-    return {std::clamp(shown.x(), area.left(), area.right()), std::clamp(shown.y(), area.top(), area.bottom())};
+    const QWidget *shown = widget(surface);
+    const QPoint origin = shown->mapTo(shown->window(), QPoint());
+    const QRect area = forms::qt::deviceArea(QRect(origin, qt(surface->logicalSize())), dpr);
+    const QPoint at = forms::qt::devicePixelAt(QPointF(origin), dpr) + pixel;
+    return {std::clamp(at.x(), area.left(), area.right()), std::clamp(at.y(), area.top(), area.bottom())};
 }
 
 QPointF windowPosition(QPoint device, QPointF within, Conversion conversion, double dpr)
@@ -108,7 +134,7 @@ void send(QWidget *window, QEvent::Type type, Qt::MouseButtons buttons, QPointF 
 void send(forms::DrawingSurface *surface, QEvent::Type type, Qt::MouseButtons buttons, float x, float y)
 {
     const QPoint device = shownAt(surface, devicePixelOf(surface, x, y));
-    send(surface->window(), type, buttons,
+    send(widget(surface)->window(), type, buttons,
          windowPosition(device, QPointF(0.5, 0.5), Conversion::Qt, surface->mapping().devicePixelRatio()));
 }
 
@@ -145,24 +171,26 @@ QPointingDevice *touchScreen()
 QPointF touchedPoint(const forms::DrawingSurface *surface, QPoint logical)
 {
     const double dpr = surface->mapping().devicePixelRatio();
-    const QPoint origin = surface->mapTo(surface->window(), QPoint());
+    const QWidget *shown = widget(surface);
+    const QPoint origin = shown->mapTo(shown->window(), QPoint());
     const QPointF corner = QPointF(origin + logical) * dpr;
     const QPoint pixel = QPoint(static_cast<int>(std::floor(corner.x())), static_cast<int>(std::floor(corner.y())))
-                         - forms::devicePixelAt(QPointF(origin), dpr);
+                         - forms::qt::devicePixelAt(QPointF(origin), dpr);
     const QPoint last = devicePixelOf(surface, surface->ScaleLeft() + surface->ScaleWidth(),
                                       surface->ScaleTop() + surface->ScaleHeight());
     return centreOf(surface, QPoint(std::min(pixel.x(), last.x()), std::min(pixel.y(), last.y())));
 }
 
-void click(QAbstractButton *button)
+void click(const forms::CommandButton *commandButton)
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button(commandButton), Qt::LeftButton);
 }
 
-void pressKey(QAbstractButton *button, Qt::Key key)
+void pressKey(const forms::CommandButton *commandButton, Qt::Key key)
 {
-    QWindow *window = button->window()->windowHandle();
-    for (int tabs = 0; tabs < 20 && button->window()->focusWidget() != button; ++tabs)
+    QAbstractButton *pressed = button(commandButton);
+    QWindow *window = pressed->window()->windowHandle();
+    for (int tabs = 0; tabs < 20 && pressed->window()->focusWidget() != pressed; ++tabs)
         QTest::keyClick(window, Qt::Key_Tab);
     QTest::keyClick(window, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
@@ -175,50 +203,77 @@ bool tabTo(QWidget *widget)
     return widget->hasFocus();
 }
 
+bool tabTo(const forms::Element *element)
+{
+    return tabTo(elementWidget(element));
+}
+
 void typeKeys(QWidget *window, const QList<QKeySequence> &keys)
 {
     for (const QKeySequence &key : keys)
         QTest::keyClick(window->windowHandle(), key[0].key(), key[0].keyboardModifiers());
 }
 
+void typeKeys(const forms::Form *form, const QList<QKeySequence> &keys)
+{
+    typeKeys(widget(form), keys);
+}
+
+QWidget *focusWidget(const forms::Form *form)
+{
+    return widget(form)->focusWidget();
+}
+
 Speech::Speech()
 {
-    QObject::connect(&forms::Announcer::instance(), &forms::Announcer::said, &m_context, [this](QObject *about) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        Q_UNUSED(about);
-        m_said.append(forms::Announcer::lastSentence());
+    QObject::connect(&forms::qt::Speech::instance(), &forms::qt::Speech::said, &m_context,
+                     [this] { m_said.append(QString::fromStdString(forms::Announcer::lastSentence())); });
 #else
+    QObject::connect(&forms::qt::Speech::instance(), &forms::qt::Speech::said, &m_context, [this](QObject *about) {
         // What a reader reads of the focused carrier once its value changes.
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(about);
         if (face && face->textInterface() && face->valueInterface() && face->state().focused)
             m_said.append(face->textInterface()->text(0, -1));
-#endif
     });
+#endif
+}
+
+std::vector<forms::DrawingSurface *> picturesOf(const forms::DrawingSurface *form)
+{
+    std::vector<forms::DrawingSurface *> pictures;
+    for (forms::PlacedControl *control : form->controls())
+        if (forms::DrawingSurface *picture = control->placedSurface())
+            pictures.push_back(picture);
+    return pictures;
 }
 
 const forms::Control *controlNamed(const forms::DrawingSurface *form, const QString &name)
 {
-    if (const auto *widget = dynamic_cast<const forms::Control *>(form->findChild<QWidget *>(name)))
-        return widget;
-    return labelNamed(form, name);
+    std::vector<const forms::DrawingSurface *> surfaces{form};
+    for (const forms::DrawingSurface *picture : picturesOf(form))
+        surfaces.push_back(picture);
+    for (const forms::DrawingSurface *surface : surfaces)
+        for (const forms::PlacedControl *placed : surface->controls())
+            if (const auto *control = dynamic_cast<const forms::Control *>(placed); control && qs(control->Name()) == name)
+                return control;
+    return nullptr;
 }
 
 const forms::Label *labelNamed(const forms::DrawingSurface *form, const QString &name)
 {
-    QList<const forms::DrawingSurface *> surfaces{form};
-    for (const forms::DrawingSurface *picture : form->findChildren<forms::DrawingSurface *>())
-        surfaces.append(picture);
-    for (const forms::DrawingSurface *surface : surfaces)
-        for (const forms::WindowlessControl *control : surface->windowlessControls())
-            if (const auto *label = dynamic_cast<const forms::Label *>(control); label && label->Name() == name)
-                return label;
-    return nullptr;
+    return dynamic_cast<const forms::Label *>(controlNamed(form, name));
 }
 
 QString accessibleText(QObject *object, QAccessible::Text kind)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(kind) : QStringLiteral("(none)");
+}
+
+QString accessibleText(const forms::Element *element, QAccessible::Text kind)
+{
+    return accessibleText(elementWidget(element), kind);
 }
 
 bool designFits(const QWidget *window, QSize inner)
@@ -256,7 +311,7 @@ bool placedOver(const QWidget *window, const QWidget *other, const QWidget *open
 
 bool readable(const forms::Label *label)
 {
-    const QFont font = label->paintedFont();
+    const forms::Font font = label->paintedFont();
     return font.pixelSize() >= forms::ReadablePixelSize
            && forms::TextFits(font, label->Caption(), label->pixelRect().size(), forms::TextFlow::WordWrap)
            && label->container()->rect().contains(label->pixelRect());

@@ -5,21 +5,20 @@
 
 #include "runtimeerror.h"
 
-#include <QString>
-
 #include <stdexcept>
+#include <string>
 
 namespace formstest {
 
 // A runtime error inside a test: thrown instead of ending the program.
 struct RuntimeErrorRaised : std::runtime_error
 {
-    explicit RuntimeErrorRaised(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit RuntimeErrorRaised(const std::string &message) : std::runtime_error(message) {}
 };
 
 inline void throwRuntimeErrors()
 {
-    forms::SetRuntimeErrorHandler([](const QString &message) { throw RuntimeErrorRaised(message); });
+    forms::SetRuntimeErrorHandler([](const std::string &message) { throw RuntimeErrorRaised(message); });
 }
 
 } // namespace formstest
