@@ -3,14 +3,19 @@
 
 #include "benchmark.h"
 
-#include "application.h"
 #include "doevents.h"
+#include "qtfrontend.h"
+
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    forms::Application app(argc, argv, QStringLiteral("colourbench"));
+    QApplication application(argc, argv);
+    forms::qt::QtFrontEnd frontEnd;
+    forms::FrontEnd::install(&frontEnd);
     forms::Pacing::setEnabled(false);
     bench::runCubeBenchmarks();
     bench::runCylinderBenchmarks();
+    forms::FrontEnd::install(nullptr);
     return 0;
 }

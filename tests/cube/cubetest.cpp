@@ -5,6 +5,8 @@
 
 #include "formregistry.h"
 
+#include <QWidget>
+
 namespace cubetest {
 
 void TessaroTest::initTestCase()
@@ -16,11 +18,11 @@ void TessaroTest::init()
 {
     form = &forms::FormRegistry::instance<frmTessaro>();
     form->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(form)));
     // The pointer parked on the window itself, so that a test's first move is a move
     // even where the last test left the pointer; not at 0, 0, which QTest takes for
     // the widget's centre.
-    QTest::mouseMove(form, QPoint(1, 1));
+    QTest::mouseMove(formstest::widget(form), QPoint(1, 1));
 }
 
 void TessaroTest::cleanup()

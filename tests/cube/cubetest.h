@@ -8,7 +8,6 @@
 
 #include "formstest.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -58,7 +57,8 @@ protected:
 // pointer there reports, and where Point reads that very pixel.
 inline QPointF centreOf(const forms::DrawingSurface *surface, QPoint pixel)
 {
-    const QPointF amid = surface->mapping().fromLogical(QPointF(pixel) + QPointF(0.5, 0.5));
+    const QPointF amid =
+        formstest::qt(surface->mapping().fromLogical(forms::PointF(pixel.x() + 0.5, pixel.y() + 0.5)));
     const QPointF user = formstest::centreOf(surface, formstest::devicePixelOf(surface, amid.x(), amid.y()));
     return {static_cast<float>(user.x()), static_cast<float>(user.y())};
 }
@@ -123,14 +123,14 @@ inline bool anyPixelOtherThan(const forms::DrawingSurface *surface, const QRect 
 // A move, or a move and a click, to a pixel centre; true once the handler has run.
 inline bool pointAt(forms::DrawingSurface *surface, QPointF at)
 {
-    QSignalSpy moves(surface, &forms::DrawingSurface::MouseMove);
+    const formstest::SignalSpy moves(surface->MouseMove);
     formstest::pointTo(surface, static_cast<float>(at.x()), static_cast<float>(at.y()));
     return QTest::qWaitFor([&moves] { return !moves.isEmpty(); });
 }
 
 inline bool clickAt(forms::DrawingSurface *surface, QPointF at)
 {
-    QSignalSpy clicks(surface, &forms::DrawingSurface::Click);
+    const formstest::SignalSpy clicks(surface->Click);
     formstest::clickAt(surface, static_cast<float>(at.x()), static_cast<float>(at.y()));
     return QTest::qWaitFor([&clicks] { return !clicks.isEmpty(); });
 }

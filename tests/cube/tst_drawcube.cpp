@@ -118,12 +118,13 @@ private slots:
         QFETCH(QPointF, outer);
         QFETCH(QPointF, inner);
         form->DrawCube();
-        const QImage cube = form->Picture1->image();
+        const forms::PixelBuffer &cube = form->Picture1->image();
         const double determinant = outer.x() * inner.y() - outer.y() * inner.x();
         int holes = 0;
         for (int y = 0; y < cube.height(); ++y) {
             for (int x = 0; x < cube.width(); ++x) {
-                const QPointF d = form->Picture1->mapping().fromDevice(QPointF(x + 0.5, y + 0.5)) - first;
+                const QPointF d =
+                    formstest::qt(form->Picture1->mapping().fromDevice(forms::PointF(x + 0.5, y + 0.5))) - first;
                 const double a = (d.x() * inner.y() - d.y() * inner.x()) / determinant;
                 const double b = (outer.x() * d.y() - outer.y() * d.x()) / determinant;
                 // Inside, clear of the edge lines round the face; the background is light grey.
@@ -195,7 +196,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(Colour, background);
         const QList<forms::Label *> labels{form->Label1, form->Label2, form->Label3, form->Label10};
-        const QRect box = labels[index]->pixelRect();
+        const QRect box = formstest::qt(labels[index]->pixelRect());
         for (const bool drawn : {false, true}) {
             if (drawn)
                 form->DrawCube();
@@ -217,7 +218,7 @@ private slots:
         QFETCH(bool, overCut);
         form->Picture1->setDrawWidth(7);
         formstest::click(form->cmdStart);
-        const QImage fresh = form->Picture1->image();
+        const forms::PixelBuffer fresh = form->Picture1->image();
         if (overCut) {
             const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
             const QPoint face = formstest::pixelOf(form->Picture1, middle.x(), middle.y());

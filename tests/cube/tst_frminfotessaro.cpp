@@ -5,15 +5,20 @@
 
 #include "commandbutton.h"
 #include "cubetest.h"
-#include "fonts.h"
+#include "font.h"
 #include "formregistry.h"
 #include "label.h"
+#include "textfit.h"
 
 #include <QRegularExpression>
 #include <QWheelEvent>
+#include <QWidget>
 
 using forms::Colour;
 using forms::RGB;
+using formstest::qs;
+using formstest::qt;
+using formstest::widget;
 
 // The info window: five panels of text, word-wrapped in two columns.
 class TestFrmInfoTessaro : public cubetest::TessaroTest
@@ -29,28 +34,29 @@ private slots:
         // Opened as a user opens it, from the main window.
         formstest::click(form->cmdInfo);
         info = forms::FormRegistry::find<frmInfoTessaro>();
-        QVERIFY(info && QTest::qWaitForWindowExposed(info));
+        QVERIFY(info && QTest::qWaitForWindowExposed(widget(info)));
     }
 
     void window()
     {
-        QCOMPARE(info->Caption(), QStringLiteral("Information zum Tessaro"));
-        if (formstest::designFits(info, Designed))
-            QCOMPARE(info->size(), Designed);
-        QVERIFY(formstest::withinScreen(info));
-        QVERIFY(formstest::placedOver(info, form, form->cmdInfo));
+        QCOMPARE(qs(info->Caption()), QStringLiteral("Information zum Tessaro"));
+        if (formstest::designFits(widget(info), Designed))
+            QCOMPARE(widget(info)->size(), Designed);
+        QVERIFY(formstest::withinScreen(widget(info)));
+        QVERIFY(formstest::placedOver(widget(info), widget(form), widget(form->cmdInfo)));
         QCOMPARE(info->BackColor(), RGB(255, 255, 255));
     }
 
     void scrollsWhenTooSmallToRead()
     {
-        info->resize(410, 242);
-        QWheelEvent down(QPointF(100, 100), info->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -12000),
+        QWidget *window = widget(info);
+        window->resize(410, 242);
+        QWheelEvent down(QPointF(100, 100), window->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -12000),
                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(info, &down);
+        QCoreApplication::sendEvent(window, &down);
         // At the end: the first panel scrolled away, the lowest in view, every text readable.
         QVERIFY(info->Label1->pixelRect().top() < 0);
-        QVERIFY(info->Label2->pixelRect().bottom() < info->height());
+        QVERIFY(info->Label2->pixelRect().bottom() < window->height());
         for (const forms::Label *panel : {info->Label1, info->Label3, info->Label2, info->Label4, info->Label5})
             QVERIFY(forms::TextReadable(panel->font(), panel->Caption(), panel->pixelRect().size(),
                                         forms::TextFlow::WordWrap));
@@ -108,18 +114,18 @@ private slots:
         const forms::Label *panel = formstest::labelNamed(info, name);
         QVERIFY(panel);
 
-        QCOMPARE(panel->Caption(), text);
-        QCOMPARE(panel->Caption().count(QStringLiteral("  ")), doubleSpaces);
-        const bool designFits = formstest::designFits(info, Designed);
+        QCOMPARE(qs(panel->Caption()), text);
+        QCOMPARE(qs(panel->Caption()).count(QStringLiteral("  ")), doubleSpaces);
+        const bool designFits = formstest::designFits(widget(info), Designed);
         if (designFits)
-            QCOMPARE(panel->pixelRect(), place);
+            QCOMPARE(qt(panel->pixelRect()), place);
         QCOMPARE(panel->TabIndex(), tabIndex);
         QCOMPARE(panel->alignment(), forms::Label::Alignment::Left);
         // The bottom right corner, below the last line of text.
-        QCOMPARE(formstest::describe(cubetest::colourAt(info, panel->pixelRect().bottomRight() - QPoint(1, 1))),
+        QCOMPARE(formstest::describe(cubetest::colourAt(info, qt(panel->pixelRect().bottomRight()) - QPoint(1, 1))),
                  formstest::describe(background));
 
-        const QFont font = panel->paintedFont();
+        const forms::Font font = panel->paintedFont();
         QVERIFY(formstest::readable(panel));
         // Regular 12 point at 96 dots per inch, not shrunk.
         if (designFits)
@@ -128,7 +134,7 @@ private slots:
 
         // Painted, yet read out as static text, column by column, after the window's
         // own controls (its scroll bar).
-        const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(info);
+        const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(widget(info));
         const QAccessibleInterface *read = window->child(window->childCount() - 5 + index);
         QCOMPARE(read->role(), QAccessible::StaticText);
         QCOMPARE(read->text(QAccessible::Name), text);

@@ -6,18 +6,24 @@
 
 #include "commandbutton.h"
 #include "cubetest.h"
-#include "fonts.h"
+#include "font.h"
 #include "formregistry.h"
 #include "formstest.h"
 #include "label.h"
 #include "picturebox.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QWidget>
 
 using forms::Colour;
 using forms::RGB;
+using formstest::qs;
+using formstest::qt;
+using formstest::widget;
 
 namespace {
 
@@ -64,10 +70,11 @@ private slots:
         QFETCH(QRectF, span);
         const forms::DrawingSurface *surface = form;
         if (!name.isEmpty())
-            surface = form->findChild<forms::PictureBox *>(name);
+            surface = dynamic_cast<const forms::PictureBox *>(formstest::controlNamed(form, name));
         QVERIFY(surface);
-        const QPointF first = surface->mapping().fromLogical(QPointF(0, 0));
-        const QPointF last = surface->mapping().fromLogical(QPointF(surface->width(), surface->height()));
+        const QPointF first = qt(surface->mapping().fromLogical(forms::PointF(0, 0)));
+        const forms::Size size = surface->logicalSize();
+        const QPointF last = qt(surface->mapping().fromLogical(forms::PointF(size.width(), size.height())));
         QVERIFY(QLineF(first, span.topLeft()).length() < Tolerance);
         QVERIFY(QLineF(last, span.bottomRight()).length() < Tolerance);
     }
@@ -114,21 +121,21 @@ private slots:
         // Label7 gets only a top in window units; the rest stays as designed in pixels.
         QVERIFY(std::abs(form->Label7->Top() - 800) < Tolerance);
         QCOMPARE(form->Label7->pixelRect().left(), 96);
-        QCOMPARE(form->Label7->pixelRect().size(), QSize(305, 41));
-        QCOMPARE(form->Label9->pixelRect(), QRect(56, 64, 209, 73));
+        QCOMPARE(qt(form->Label7->pixelRect().size()), QSize(305, 41));
+        QCOMPARE(qt(form->Label9->pixelRect()), QRect(56, 64, 209, 73));
     }
 
     void startShowsNothingDrawn()
     {
-        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
-        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
+        QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Start"));
+        QCOMPARE(qs(form->cmdInfo->Caption()), QStringLiteral("Info ON"));
         QVERIFY(!form->Label7->Visible());
-        QVERIFY(!cubetest::anyPixelOtherThan(form, form->Label7->pixelRect(), FormGrey));
+        QVERIFY(!cubetest::anyPixelOtherThan(form, qt(form->Label7->pixelRect()), FormGrey));
         QVERIFY(!cubetest::anyPixelOtherThan(form->Picture1, QRect(100, 100, 300, 300), RGB(192, 192, 192)));
         QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
         // Black, with the white placeholder text.
         QCOMPARE(cubetest::colourAt(form->Picture2, QPoint(5, 5)), 0);
-        QVERIFY(cubetest::anyPixelOtherThan(form->Picture2, form->Label9->pixelRect(), 0));
+        QVERIFY(cubetest::anyPixelOtherThan(form->Picture2, qt(form->Label9->pixelRect()), 0));
 
         const QColor face = QApplication::palette().color(QPalette::Button);
         for (const forms::PictureBox *square : {form->Picture3, form->Picture4, form->Picture5, form->Picture6})
@@ -141,16 +148,18 @@ private slots:
 
     void focusOnStartNoDefaultButton()
     {
-        QCOMPARE(form->focusWidget(), form->cmdStart);
-        for (const forms::CommandButton *button : {form->cmdStart, form->cmdInfo, form->cmdEnde})
-            QVERIFY(!button->isDefault() && !button->autoDefault());
-        // Tab and Shift+Tab go round the buttons in their designed order.
-        for (const QWidget *next : {form->cmdInfo, form->cmdEnde, form->cmdStart}) {
-            QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
-            QCOMPARE(form->focusWidget(), next);
+        QCOMPARE(formstest::focusWidget(form), widget(form->cmdStart));
+        for (const forms::CommandButton *button : {form->cmdStart, form->cmdInfo, form->cmdEnde}) {
+            const auto *shown = qobject_cast<const QPushButton *>(formstest::button(button));
+            QVERIFY(shown && !shown->isDefault() && !shown->autoDefault());
         }
-        QTest::keyClick(form->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(form->focusWidget(), form->cmdEnde);
+        // Tab and Shift+Tab go round the buttons in their designed order.
+        for (const QWidget *next : {widget(form->cmdInfo), widget(form->cmdEnde), widget(form->cmdStart)}) {
+            QTest::keyClick(widget(form)->windowHandle(), Qt::Key_Tab);
+            QCOMPARE(formstest::focusWidget(form), next);
+        }
+        QTest::keyClick(widget(form)->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(formstest::focusWidget(form), widget(form->cmdEnde));
     }
 
     void startDrawsCubeAndBlackensSquares_data()
@@ -167,7 +176,7 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(int, key);
-        form->cmdStart->setCaption(caption);
+        form->cmdStart->setCaption(caption.toStdString());
         const QList<forms::PictureBox *> squares{form->Picture2, form->Picture3, form->Picture4, form->Picture5,
                                                  form->Picture6};
         for (forms::PictureBox *square : squares)
@@ -185,8 +194,8 @@ private slots:
             QCOMPARE(cubetest::colourAt(square, QPoint(5, 5)), 0);
         }
         QVERIFY(form->Label7->Visible());
-        QVERIFY(cubetest::anyPixelOtherThan(form, form->Label7->pixelRect(), FormGrey));
-        QCOMPARE(form->cmdStart->Caption(), caption);
+        QVERIFY(cubetest::anyPixelOtherThan(form, qt(form->Label7->pixelRect()), FormGrey));
+        QCOMPARE(qs(form->cmdStart->Caption()), caption);
     }
 
     void infoShowsAndHides_data()
@@ -209,11 +218,13 @@ private slots:
         form->Picture4->setBackColor(Marker);
 
         formstest::click(form->cmdInfo);
-        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info OFF"));
+        QCOMPARE(qs(form->cmdInfo->Caption()), QStringLiteral("Info OFF"));
         QCOMPARE(formstest::accessibleText(form->cmdInfo, QAccessible::Name), QStringLiteral("Info OFF"));
-        QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
+        const frmInfoTessaro *shown = forms::FormRegistry::find<frmInfoTessaro>();
+        // The window goes exactly when the form does.
+        const QPointer<QWidget> info = shown ? widget(shown) : nullptr;
         QVERIFY(info && info->isVisible() && !info->parentWidget());
-        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
+        QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Start"));
         QCOMPARE(cubeIsDrawn(*form), drawnBefore);
         if (closedByUser)
             QVERIFY(info->close());
@@ -224,8 +235,8 @@ private slots:
             QTest::keyClick(info->windowHandle(), Qt::Key_Escape);
         else
             formstest::click(form->cmdInfo);
-        QCOMPARE(form->cmdInfo->Caption(), QStringLiteral("Info ON"));
-        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        QCOMPARE(qs(form->cmdInfo->Caption()), QStringLiteral("Info ON"));
+        QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Löschen"));
         QVERIFY(!forms::FormRegistry::find<frmInfoTessaro>());
         QTRY_VERIFY(info.isNull());
         QVERIFY(cubeIsDrawn(*form));
@@ -239,9 +250,10 @@ private slots:
     void escapeClosesInfoLeftAlone()
     {
         formstest::click(form->cmdInfo);
-        QPointer<frmInfoTessaro> info = forms::FormRegistry::find<frmInfoTessaro>();
-        QPointer<frmTessaro> main = form;
-        QVERIFY(info && form->close());
+        const frmInfoTessaro *shown = forms::FormRegistry::find<frmInfoTessaro>();
+        const QPointer<QWidget> info = shown ? widget(shown) : nullptr;
+        const QPointer<QWidget> main = widget(form);
+        QVERIFY(info && main->close());
         QTRY_VERIFY(main.isNull());
         QVERIFY(!forms::FormRegistry::programEnded());
 
@@ -267,14 +279,14 @@ private slots:
             const QPointF middle = cubetest::pictured(127.5f, 0, 127.5f);
             QVERIFY(cubetest::clickAt(form->Picture1, middle));
         }
-        QPointer<frmTessaro> main = form;
-        const QImage cube = form->Picture1->image();
-        const QImage section = form->Picture2->image();
+        const QPointer<QWidget> main = widget(form);
+        const forms::PixelBuffer cube = form->Picture1->image();
+        const forms::PixelBuffer section = form->Picture2->image();
 
-        QTest::keyClick(form->windowHandle(), Qt::Key_Escape);
+        QTest::keyClick(main->windowHandle(), Qt::Key_Escape);
         QCoreApplication::processEvents();
 
-        QVERIFY(main && form->IsLoaded() && form->isVisible());
+        QVERIFY(main && form->IsLoaded() && main->isVisible());
         QVERIFY(!forms::FormRegistry::programEnded());
         QVERIFY(form->Picture1->image() == cube);
         QVERIFY(form->Picture2->image() == section);
@@ -292,7 +304,7 @@ private slots:
         if (infoShown)
             formstest::click(form->cmdInfo);
         QCOMPARE(forms::FormRegistry::find<frmInfoTessaro>() != nullptr, infoShown);
-        QPointer<frmTessaro> main = form;
+        const QPointer<QWidget> main = widget(form);
 
         formstest::click(form->cmdEnde);
 
@@ -313,16 +325,16 @@ private slots:
         const Colour sectionColour = cubetest::colourAt(form->Picture2, section);
         QVERIFY(sectionColour != 0);
 
-        form->hide();
+        widget(form)->hide();
         form->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
-        form->repaint();
+        QVERIFY(QTest::qWaitForWindowExposed(widget(form)));
+        widget(form)->repaint();
 
         // The grab holds device pixels: the one Point reads.
         const auto shown = [](forms::DrawingSurface *surface, QPoint pixel) {
             const QPointF user = cubetest::centreOf(surface, pixel);
             const QPoint device = formstest::devicePixelOf(surface, float(user.x()), float(user.y()));
-            return formstest::describe(forms::FromPixel(surface->grab().toImage().pixel(device)));
+            return formstest::describe(forms::FromPixel(widget(surface)->grab().toImage().pixel(device)));
         };
         QCOMPARE(shown(form->Picture1, face), formstest::describe(faceColour));
         QCOMPARE(shown(form->Picture2, section), formstest::describe(sectionColour));
@@ -357,23 +369,32 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(int, pixels);
-        QFont font;
-        if (auto *button = form->findChild<forms::CommandButton *>(name)) {
-            button->setCaption(caption);
+        forms::Font font;
+        if (auto *button = buttonNamed(name)) {
+            button->setCaption(caption.toStdString());
             font = button->font();
-            QVERIFY(forms::TextFits(font, caption, button->captionArea(), forms::TextFlow::SingleLine));
+            QVERIFY(forms::TextFits(font, caption.toStdString(), button->captionArea(), forms::TextFlow::SingleLine));
         } else {
             const forms::Label *label = formstest::labelNamed(form, name);
             QVERIFY(label);
-            QCOMPARE(label->Caption(), caption);
+            QCOMPARE(qs(label->Caption()), caption);
             font = label->paintedFont();
-            QVERIFY(forms::TextFits(font, caption, label->pixelRect().size(), forms::TextFlow::WordWrap));
+            QVERIFY(forms::TextFits(font, caption.toStdString(), label->pixelRect().size(), forms::TextFlow::WordWrap));
         }
         // Fitting without shrinking: the font is the one designed.
         QCOMPARE(font.pixelSize(), pixels);
         QVERIFY(font.bold());
     }
 
+private:
+    // A button of the window by the name its design gives it; null if none.
+    forms::CommandButton *buttonNamed(const QString &name) const
+    {
+        for (forms::PlacedControl *placed : form->controls())
+            if (auto *button = dynamic_cast<forms::CommandButton *>(placed); button && qs(button->Name()) == name)
+                return button;
+        return nullptr;
+    }
 };
 
 QTEST_MAIN(TestFrmTessaro)

@@ -8,11 +8,16 @@
 #include "label.h"
 #include "picturebox.h"
 
+#include <QWidget>
+
 #include <array>
 
 using cubetest::Rgb;
 using forms::Colour;
 using forms::RGB;
+using formstest::qs;
+using formstest::qt;
+using formstest::widget;
 
 namespace {
 
@@ -73,7 +78,7 @@ private slots:
         const auto y = static_cast<float>(at.y());
         QCOMPARE(form->pointerX, x);
         QCOMPARE(form->pointerY, y);
-        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Löschen"));
         // The cut runs through the pointed colour.
         QVERIFY(cubetest::blackAtOrBeside(form->Picture1, x, y));
         if (face == Front) {
@@ -114,7 +119,7 @@ private slots:
         formstest::typeKeys(form, keys);
         const QPointF at = formstest::centreOf(form->Picture1, form->Picture1->probePixel());
         formstest::typeKeys(form, {Qt::Key_Return});
-        QCOMPARE(form->focusWidget(), form->Picture1);
+        QCOMPARE(formstest::focusWidget(form), widget(form->Picture1));
         const QString cut = formstest::accessibleText(form->Picture2, QAccessible::Description);
         QVERIFY(cut.startsWith(QStringLiteral("Schnitt bei ") + held));
         // Said with the new caption; the placeholder painted over is no longer read.
@@ -125,8 +130,8 @@ private slots:
                                    f.hexText, f.cmdStart->Caption());
         };
         const auto byKeys = state(*form);
-        const QImage cube = form->Picture1->image();
-        const QImage section = form->Picture2->image();
+        const forms::PixelBuffer cube = form->Picture1->image();
+        const forms::PixelBuffer section = form->Picture2->image();
 
         cleanup();
         init();
@@ -150,7 +155,7 @@ private slots:
                                        Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Down};
         Rgb shown;
         for (const QKeySequence &key : keys) {
-            const QPoint before = form->Picture2->probePixel();
+            const forms::Point before = form->Picture2->probePixel();
             formstest::typeKeys(form, {key});
             QVERIFY(form->Picture2->probePixel() != before);
             const QPointF at = formstest::centreOf(form->Picture2, form->Picture2->probePixel());
@@ -183,13 +188,13 @@ private slots:
     void backgroundClickOnlySetsCaption()
     {
         formstest::click(form->cmdStart);
-        const QImage cube = form->Picture1->image();
-        const QImage section = form->Picture2->image();
+        const forms::PixelBuffer cube = form->Picture1->image();
+        const forms::PixelBuffer section = form->Picture2->image();
         QCOMPARE(form->Picture1->Point(620, 500), RGB(192, 192, 192));
 
         QVERIFY(cubetest::clickAt(form->Picture1, QPointF(620, 500)));
 
-        QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Löschen"));
+        QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Löschen"));
         QVERIFY(form->Picture1->image() == cube);
         QVERIFY(form->Picture2->image() == section);
     }
@@ -220,11 +225,11 @@ private slots:
         const QPoint pixel = cubetest::solidPixel(form->Picture1, cubetest::pictured(96, 0, 64), onFace(Front));
         QVERIFY(pixel.x() >= 0);
         QVERIFY(cubetest::clickAt(form->Picture1, cubetest::centreOf(form->Picture1, pixel)));
-        const QImage cube = form->Picture1->image();
+        const forms::PixelBuffer cube = form->Picture1->image();
         // Blackened, so that a second cut of the same plane would show.
         form->Picture2->setBackColor(0);
-        QSignalSpy moves(form->Picture1, &forms::DrawingSurface::MouseMove);
-        QSignalSpy clicks(form->Picture1, &forms::DrawingSurface::Click);
+        const formstest::SignalSpy moves(form->Picture1->MouseMove);
+        const formstest::SignalSpy clicks(form->Picture1->Click);
 
         const QPointF at = cubetest::centreOf(form->Picture1, pixel);
         formstest::pressAndRelease(form->Picture1, at.x(), at.y());
@@ -252,10 +257,10 @@ private slots:
         QVERIFY(tapped.x() >= 0);
         const QPointF at = formstest::touchedPoint(form->Picture1, tapped);
         const int plane = cubetest::Components(form->Picture1->Point(at.x(), at.y())).blue;
-        auto finger = QTest::touchEvent(form, formstest::touchScreen(), false);
+        auto finger = QTest::touchEvent(widget(form), formstest::touchScreen(), false);
         if (touch) {
-            finger.press(0, tapped, form->Picture1).commit();
-            finger.release(0, tapped, form->Picture1).commit();
+            finger.press(0, tapped, widget(form->Picture1)).commit();
+            finger.release(0, tapped, widget(form->Picture1)).commit();
         } else
             formstest::pressAndRelease(form->Picture1, at.x(), at.y());
         QTRY_COMPARE(form->pointerY, static_cast<float>(at.y()));
@@ -265,13 +270,14 @@ private slots:
             const QPoint logical = formstest::pixelOf(form->Picture2, user.x(), user.y());
             const QPointF under = formstest::touchedPoint(form->Picture2, logical);
             const Rgb shown = cubetest::Components(form->Picture2->Point(under.x(), under.y()));
-            (user == Clear ? finger.press(0, logical, form->Picture2) : finger.move(0, logical, form->Picture2))
+            (user == Clear ? finger.press(0, logical, widget(form->Picture2))
+                           : finger.move(0, logical, widget(form->Picture2)))
                 .commit();
             QTRY_COMPARE(form->Picture5->BackColor(), RGB(0, shown.green, 0));
             compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue),
                             RGB(shown.red, shown.green, shown.blue)});
         }
-        finger.release(0, QPoint(), form->Picture2).commit();
+        finger.release(0, QPoint(), widget(form->Picture2)).commit();
     }
 
     void labelsKeepPointer_data()
@@ -294,9 +300,9 @@ private slots:
         const std::array<forms::Label *, 6> labels{form->Label1, form->Label2, form->Label3,
                                                    form->Label10, form->Label9, form->Label9};
         forms::DrawingSurface *surface = index < 4 ? form->Picture1 : form->Picture2;
-        const QRect box = labels[index]->pixelRect();
-        QSignalSpy moves(surface, &forms::DrawingSurface::MouseMove);
-        QSignalSpy clicks(surface, &forms::DrawingSurface::Click);
+        const QRect box = qt(labels[index]->pixelRect());
+        const formstest::SignalSpy moves(surface->MouseMove);
+        const formstest::SignalSpy clicks(surface->Click);
 
         for (const QPoint pixel : {box.center(), box.topLeft(), box.bottomRight()}) {
             const QPointF at = cubetest::centreOf(surface, pixel);
@@ -308,7 +314,7 @@ private slots:
         QTRY_COMPARE(moves.count(), 1);
         QCOMPARE(clicks.count(), 0);
         if (index < 4)
-            QCOMPARE(form->cmdStart->Caption(), QStringLiteral("Start"));
+            QCOMPARE(qs(form->cmdStart->Caption()), QStringLiteral("Start"));
         else
             QCOMPARE(form->Picture3->BackColor(), cubetest::colourAt(form->Picture2, beside));
     }
@@ -339,8 +345,8 @@ private slots:
 
         const Rgb expected = cubetest::Components(colour);
         QCOMPARE(form->pointerColour, colour);
-        QCOMPARE(form->hexText, hexText);
-        QCOMPARE(form->blueHex + form->greenHex + form->redHex, hexText);
+        QCOMPARE(qs(form->hexText), hexText);
+        QCOMPARE(qs(form->blueHex + form->greenHex + form->redHex), hexText);
         QCOMPARE(form->redValue, float(expected.red));
         QCOMPARE(form->greenValue, float(expected.green));
         QCOMPARE(form->blueValue, float(expected.blue));
@@ -380,7 +386,7 @@ private slots:
         QVERIFY(cubetest::pointAt(form->Picture2, centre));
 
         QCOMPARE(form->pointerColour, colour);
-        QCOMPARE(form->hexText.size(), 6);
+        QCOMPARE(qs(form->hexText).size(), 6);
         compareSquares({RGB(shown.red, 0, 0), RGB(0, shown.green, 0), RGB(0, 0, shown.blue), colour});
     }
 
@@ -430,9 +436,9 @@ private:
 
     bool readsPlaceholder() const
     {
-        const QAccessibleInterface *square = QAccessible::queryAccessibleInterface(form->Picture2);
+        const QAccessibleInterface *square = QAccessible::queryAccessibleInterface(widget(form->Picture2));
         for (int i = 0; i < square->childCount(); ++i)
-            if (square->child(i)->text(QAccessible::Name) == form->Label9->Caption())
+            if (square->child(i)->text(QAccessible::Name) == qs(form->Label9->Caption()))
                 return true;
         return false;
     }
@@ -460,12 +466,12 @@ private:
     void checkSection(Face face, int plane)
     {
         const forms::PictureBox *section = form->Picture2;
-        const int right = section->width() - 1;
-        const int bottom = section->height() - 1;
+        const int right = section->logicalSize().width() - 1;
+        const int bottom = section->logicalSize().height() - 1;
         QList<QPointF> points{QPointF(64, 192), QPointF(192, 64), QPointF(128, 128), QPointF(230, 230)};
         for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
             points << cubetest::centreOf(section, corner);
-        points << cubetest::centreOf(section, form->Label9->pixelRect().center());
+        points << cubetest::centreOf(section, qt(form->Label9->pixelRect().center()));
 
         for (const QPointF at : points) {
             const Rgb read = cubetest::Components(section->Point(at.x(), at.y()));
@@ -484,7 +490,7 @@ private:
                  qPrintable(formstest::accessibleText(form->Picture2, QAccessible::Description)));
 
         // No gap between the dots, however large the square: every pixel is in the plane.
-        const QImage shown = section->image();
+        const forms::PixelBuffer &shown = section->image();
         int holes = 0;
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x) {
@@ -510,7 +516,7 @@ private:
                                 QStringLiteral("Mischfarbe %1, %2, %3").arg(mixed.red).arg(mixed.green).arg(mixed.blue)};
         for (std::size_t i = 0; i < squares.size(); ++i) {
             QCOMPARE(formstest::accessibleText(squares[i], QAccessible::Name), names[i]);
-            QCOMPARE(QAccessible::queryAccessibleInterface(squares[i])->role(), QAccessible::Graphic);
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget(squares[i]))->role(), QAccessible::Graphic);
             QCOMPARE(formstest::describe(squares[i]->BackColor()), formstest::describe(expected[i]));
             QCOMPARE(formstest::describe(cubetest::colourAt(squares[i], QPoint(5, 5))),
                      formstest::describe(expected[i]));

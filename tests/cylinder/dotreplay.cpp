@@ -97,8 +97,8 @@ std::vector<Dot> cylinderSliceDots(float brightness, float downTo)
 }
 
 DotReplay::DotReplay(const forms::DrawingSurface &window)
-    : m_owners(static_cast<int>(window.width() * forms::TwipsPerPixel),
-               static_cast<int>(window.height() * forms::TwipsPerPixel))
+    : m_owners("DotReplay", static_cast<int>(window.logicalSize().width() * forms::TwipsPerPixel),
+               static_cast<int>(window.logicalSize().height() * forms::TwipsPerPixel))
 {
     m_owners.setScaleWidth(window.ScaleWidth());
     m_owners.setScaleHeight(window.ScaleHeight());
@@ -125,13 +125,13 @@ void DotReplay::add(const std::vector<Dot> &dots, int drawWidth, bool solid)
     }
 }
 
-QImage DotReplay::paintedOver(const QImage &before) const
+forms::PixelBuffer DotReplay::paintedOver(const forms::PixelBuffer &before) const
 {
-    QImage result = before.convertToFormat(QImage::Format_RGB32);
-    const QImage &owners = m_owners.image();
+    forms::PixelBuffer result = before.copy();
+    const forms::PixelBuffer &owners = m_owners.image();
     for (int y = 0; y < owners.height(); ++y) {
-        const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
-        auto *line = reinterpret_cast<std::uint32_t *>(result.scanLine(y));
+        const forms::Pixel *owner = owners.line(y);
+        forms::Pixel *line = result.line(y);
         for (int x = 0; x < owners.width(); ++x) {
             const forms::Colour dot = forms::FromPixel(owner[x]);
             if (dot != NoDot)
@@ -144,9 +144,9 @@ QImage DotReplay::paintedOver(const QImage &before) const
 std::vector<QPoint> DotReplay::pixelsOf(int index) const
 {
     std::vector<QPoint> pixels;
-    const QImage &owners = m_owners.image();
+    const forms::PixelBuffer &owners = m_owners.image();
     for (int y = 0; y < owners.height(); ++y) {
-        const auto *owner = reinterpret_cast<const std::uint32_t *>(owners.constScanLine(y));
+        const forms::Pixel *owner = owners.line(y);
         for (int x = 0; x < owners.width(); ++x)
             if (forms::FromPixel(owner[x]) == index)
                 pixels.emplace_back(x, y);
@@ -156,29 +156,26 @@ std::vector<QPoint> DotReplay::pixelsOf(int index) const
 
 forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel)
 {
-    const QPointF user = surface.mapping().fromDevice(QPointF(pixel) + QPointF(0.5, 0.5));
+    const forms::PointF user =
+        surface.mapping().fromDevice(forms::PointF(pixel.x(), pixel.y()) + forms::PointF(0.5, 0.5));
     return surface.Point(static_cast<float>(user.x()), static_cast<float>(user.y()));
 }
 
-QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour)
+forms::PixelBuffer clearedImage(const forms::DrawingSurface &window, forms::Colour colour)
 {
-    QImage image(window.image().size(), QImage::Format_RGB32);
-    image.fill(forms::ToPixel(colour));
-    return image;
+    return forms::PixelBuffer(window.image().size(), forms::ToPixel(colour));
 }
 
-QString imageDifference(const QImage &actual, const QImage &expected)
+QString imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected)
 {
     if (actual.size() != expected.size())
         return QStringLiteral("images of different sizes");
-    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
-    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
     int differing = 0;
     QString first;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto *lineA = reinterpret_cast<const std::uint32_t *>(a.constScanLine(y));
-        const auto *lineE = reinterpret_cast<const std::uint32_t *>(e.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
+    for (int y = 0; y < actual.height(); ++y) {
+        const forms::Pixel *lineA = actual.line(y);
+        const forms::Pixel *lineE = expected.line(y);
+        for (int x = 0; x < actual.width(); ++x) {
             if (forms::FromPixel(lineA[x]) == forms::FromPixel(lineE[x]))
                 continue;
             if (differing++ == 0)

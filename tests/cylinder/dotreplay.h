@@ -5,8 +5,8 @@
 
 #include "colourrules.h"
 #include "form.h"
+#include "pixelbuffer.h"
 
-#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -46,7 +46,7 @@ public:
     int size() const { return static_cast<int>(m_colours.size()); }
 
     // `before` with every pixel a dot covers in the colour of the dot on top.
-    QImage paintedOver(const QImage &before) const;
+    forms::PixelBuffer paintedOver(const forms::PixelBuffer &before) const;
     // The device pixels where dot `index` is on top; empty where later dots hide it.
     std::vector<QPoint> pixelsOf(int index) const;
 
@@ -58,8 +58,8 @@ private:
 // The colour the window gives back with Point at the centre of a device pixel.
 forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel);
 
-// A uniform image of the window's size, as a cleared window shows it.
-QImage clearedImage(const forms::DrawingSurface &window, forms::Colour colour);
+// A uniform picture of the window's size, as a cleared window shows it.
+forms::PixelBuffer clearedImage(const forms::DrawingSurface &window, forms::Colour colour);
 
-// Empty when both images are equal, else how many pixels differ and the first.
-QString imageDifference(const QImage &actual, const QImage &expected);
+// Empty when both pictures are equal, else how many pixels differ and the first.
+QString imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected);

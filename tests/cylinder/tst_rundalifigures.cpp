@@ -13,9 +13,11 @@
 #include "probearea.h"
 #include "textbox.h"
 
+#include <QAccessibleValueInterface>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <array>
 #include <map>
@@ -24,6 +26,7 @@
 
 using colourrules::Figure;
 using formstest::click;
+using formstest::qs;
 using forms::RGB;
 using rundalitest::Background;
 using rundalitest::shownWindow;
@@ -81,6 +84,15 @@ auto figureState(const frmRundali &f)
                            f.pointY, f.redValue, f.greenValue, f.blueValue, f.whiteShare, f.brightness);
 }
 
+// The area after the designed controls through which the keyboard explores the figures.
+forms::ProbeArea *probeAreaOf(const frmRundali &form)
+{
+    for (forms::PlacedControl *control : form.controls())
+        if (auto *area = dynamic_cast<forms::ProbeArea *>(control))
+            return area;
+    return nullptr;
+}
+
 } // namespace
 
 class tst_RundaliFigures : public rundalitest::RundaliTest
@@ -129,7 +141,7 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
     frmRundali &form = shownWindow();
     click(form.Start1);
 
-    const QImage expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
+    const forms::PixelBuffer expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
     QCOMPARE(form.currentFigure, Figure::HueCircle);
     QCOMPARE(form.radius, 0.0f);
@@ -137,7 +149,7 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
     QCOMPARE(form.DrawWidth(), 10);
 
     // Saturated hues only: nothing anywhere reaches 255.
-    const QImage &image = form.image();
+    const forms::PixelBuffer &image = form.image();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             QVERIFY2(forms::Red(forms::FromPixel(image.pixel(x, y))) < 255
@@ -162,7 +174,7 @@ void tst_RundaliFigures::hueCircleFirstAndLastDot()
     const double reach = 5 * dpr + 1;
     const std::vector<QPoint> firstPixels = replay.pixelsOf(0);
     QVERIFY(!firstPixels.empty());
-    const QPointF centre = form.mapping().toDevice(-500, -866);
+    const QPointF centre = formstest::qt(form.mapping().toDevice(-500, -866));
     for (const QPoint &pixel : firstPixels) {
         QVERIFY(std::hypot(pixel.x() + 0.5 - centre.x(), pixel.y() + 0.5 - centre.y()) < reach);
         QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(254, 0, 127)));
@@ -172,7 +184,7 @@ void tst_RundaliFigures::hueCircleFirstAndLastDot()
     const std::vector<QPoint> lastPixels = replay.pixelsOf(replay.size() - 1);
     QVERIFY(lastPixels.size() >= 70 * dpr * dpr);
     const QPointF lastPlace = ringPoint(colourrules::RingRadii(Figure::HueCircle).back(), colourrules::LastPoint);
-    const QPointF last = form.mapping().toDevice(lastPlace.x(), lastPlace.y());
+    const QPointF last = formstest::qt(form.mapping().toDevice(lastPlace.x(), lastPlace.y()));
     for (const QPoint &pixel : lastPixels)
         QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < reach);
     QCOMPARE(form.pointX, static_cast<float>(lastPlace.x()));
@@ -216,13 +228,13 @@ void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
     frmRundali &form = shownWindow();
     click(form.cmdStop);
     click(form.Start1);
-    const QImage once = form.image().copy();
+    const forms::PixelBuffer once = form.image().copy();
     click(form.Start1);
     QVERIFY(form.image() == once);
     QCOMPARE(form.haltFlag, 1);
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Weiter"));
 
-    const QImage expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
+    const forms::PixelBuffer expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(once, expected), QString());
 }
 
@@ -231,7 +243,7 @@ void tst_RundaliFigures::hueCircleTakesNoInput()
     frmRundali &form = shownWindow();
     YieldScript script([] {});
     // A halt clicked while the circle is drawn only counts once it is complete.
-    QTimer::singleShot(0, form.cmdStop, [&form] { click(form.cmdStop); });
+    QTimer::singleShot(0, formstest::widget(form.cmdStop), [&form] { click(form.cmdStop); });
     click(form.Start1);
     QCOMPARE(script.passes(), 0);
     QCOMPARE(form.haltFlag, 0);
@@ -243,7 +255,8 @@ void tst_RundaliFigures::saturationDiscIsPaintedExactly()
     frmRundali &form = shownWindow();
     click(form.Start2);
 
-    const QImage expected = replayOf(form, Figure::SaturationDisc).paintedOver(clearedImage(form, Background));
+    const forms::PixelBuffer expected =
+        replayOf(form, Figure::SaturationDisc).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
 
     QCOMPARE(form.currentFigure, Figure::SaturationDisc);
@@ -251,7 +264,7 @@ void tst_RundaliFigures::saturationDiscIsPaintedExactly()
     QCOMPARE(form.pointIndex, 500);
     QCOMPARE(form.whiteShare, 0.995f);
     QCOMPARE(form.DrawWidth(), 10);
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Halt"));
 }
 
 void tst_RundaliFigures::saturationDisc_data()
@@ -327,11 +340,11 @@ void tst_RundaliFigures::figuresAreSolidWithinTheRim()
     QFETCH(int, button);
     frmRundali &form = shownWindow();
     click(button == 0 ? form.Start1 : form.Start2);
-    const QImage image = form.image();
+    const forms::PixelBuffer image = form.image();
     int holes = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const QPointF user = form.mapping().fromDevice(QPointF(x + 0.5, y + 0.5));
+            const forms::PointF user = form.mapping().fromDevice(forms::PointF(x + 0.5, y + 0.5));
             const bool withinRim = std::hypot(user.x(), user.y()) <= colourrules::Rim;
             holes += withinRim && forms::FromPixel(image.pixel(x, y)) == Background;
         }
@@ -348,7 +361,8 @@ void tst_RundaliFigures::cylinderClearsAndPaintsTenSlices()
 
     // Cleared first; ten slices at the same place leave the last one, of brightness
     // 0.09999992698431015, on top.
-    const QImage expected = replayOf(form, Figure::ColourCylinder).paintedOver(clearedImage(form, Background));
+    const forms::PixelBuffer expected =
+        replayOf(form, Figure::ColourCylinder).paintedOver(clearedImage(form, Background));
     QCOMPARE(imageDifference(form.image(), expected), QString());
 
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
@@ -426,10 +440,10 @@ void tst_RundaliFigures::readout()
     QFETCH(QStringList, texts);
 
     frmRundali &form = shownWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.Text1->Text(), QStringLiteral("Text1"));
-    QCOMPARE(form.Text2->Text(), QStringLiteral("Text2"));
-    QCOMPARE(form.Text3->Text(), QStringLiteral("Text3"));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
+    QCOMPARE(qs(form.Text1->Text()), QStringLiteral("Text1"));
+    QCOMPARE(qs(form.Text2->Text()), QStringLiteral("Text2"));
+    QCOMPARE(qs(form.Text3->Text()), QStringLiteral("Text3"));
 
     const auto x = static_cast<float>(place.x());
     const auto y = static_cast<float>(place.y());
@@ -439,9 +453,9 @@ void tst_RundaliFigures::readout()
     }
     const auto before = figureState(form);
     formstest::pointTo(&form, x, y);
-    QTRY_COMPARE(form.Text1->Text(), texts.at(0));
-    QCOMPARE(form.Text2->Text(), texts.at(1));
-    QCOMPARE(form.Text3->Text(), texts.at(2));
+    QTRY_COMPARE(qs(form.Text1->Text()), texts.at(0));
+    QCOMPARE(qs(form.Text2->Text()), texts.at(1));
+    QCOMPARE(qs(form.Text3->Text()), texts.at(2));
     QVERIFY(figureState(form) == before);
     // A screen reader hears each box by its colour, with its number.
     const QStringList names{"Rot", "Grün", "Blau"};
@@ -449,8 +463,8 @@ void tst_RundaliFigures::readout()
         forms::TextBox *box = std::array{form.Text1, form.Text2, form.Text3}[i];
         QCOMPARE(formstest::accessibleText(box, QAccessible::Name), names.at(i));
         QCOMPARE(formstest::accessibleText(box, QAccessible::Value), texts.at(i));
-        QCOMPARE(QAccessible::queryAccessibleInterface(box)->valueInterface()->currentValue().toInt(),
-                 texts.at(i).toInt());
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(formstest::widget(box));
+        QCOMPARE(face->valueInterface()->currentValue().toInt(), texts.at(i).toInt());
     }
 }
 
@@ -467,17 +481,18 @@ void tst_RundaliFigures::readoutFollowsThePointer()
 {
     QFETCH(bool, finger);
     frmRundali &form = shownWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget *window = formstest::widget(&form);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     click(form.Start1);
     const QPointF corner(form.ScaleLeft() + form.ScaleWidth(), form.ScaleTop() + form.ScaleHeight());
     form.PSet(corner.x(), corner.y(), RGB(1, 2, 3));
     const auto shows = [&form](QPointF at) {
         const forms::Colour c = form.Point(at.x(), at.y());
-        return QStringList{form.Text1->Text(), form.Text2->Text(), form.Text3->Text()}
+        return QStringList{qs(form.Text1->Text()), qs(form.Text2->Text()), qs(form.Text3->Text())}
                == QStringList{QString::number(forms::Red(c)), QString::number(forms::Green(c)),
                               QString::number(forms::Blue(c))};
     };
-    auto touch = QTest::touchEvent(&form, formstest::touchScreen(), false);
+    auto touch = QTest::touchEvent(window, formstest::touchScreen(), false);
     for (int step = -6; step <= 7; ++step) {
         const QPoint logical = formstest::pixelOf(&form, 1000, -20) + QPoint(step, step % 2);
         const QPoint device = formstest::devicePixelOf(&form, 1000, -20) + QPoint(step, step % 2);
@@ -485,17 +500,17 @@ void tst_RundaliFigures::readoutFollowsThePointer()
         const QPointF at = finger ? formstest::touchedPoint(&form, logical)
                                   : formstest::centreOf(&form, step < 7 ? device : last);
         if (finger)
-            (step == -6 ? touch.press(0, logical, &form) : touch.move(0, logical, &form)).commit();
+            (step == -6 ? touch.press(0, logical, window) : touch.move(0, logical, window)).commit();
         else
             formstest::pointTo(&form, at.x(), at.y());
         QTRY_VERIFY2(shows(at), qPrintable(QStringLiteral("at %1, %2").arg(at.x()).arg(at.y())));
     }
     if (!finger)
         return;
-    touch.release(0, QPoint(), &form).commit();
-    touch.press(0, QPoint(5, 5), form.cmdStop).commit();
-    touch.release(0, QPoint(5, 5), form.cmdStop).commit();
-    QTRY_COMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+    touch.release(0, QPoint(), window).commit();
+    touch.press(0, QPoint(5, 5), formstest::widget(form.cmdStop)).commit();
+    touch.release(0, QPoint(5, 5), formstest::widget(form.cmdStop)).commit();
+    QTRY_COMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Weiter"));
 }
 
 void tst_RundaliFigures::keysReadEachFigure_data()
@@ -516,16 +531,18 @@ void tst_RundaliFigures::keysReadEachFigure()
     QFETCH(int, figure);
     QFETCH(bool, whileDrawing);
     frmRundali &form = shownWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto *area = form.findChild<forms::ProbeArea *>();
-    QVERIFY(area && !area->isVisible());
-    QCOMPARE(form.cmdInfo->nextInFocusChain(), area);
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
+    forms::ProbeArea *area = probeAreaOf(form);
+    QVERIFY(area && !formstest::widget(area)->isVisible());
+    QCOMPARE(formstest::widget(form.cmdInfo)->nextInFocusChain(), formstest::widget(area));
     const formstest::Speech speech;
     // Along the right rim and back inside it, from the middle.
     const QList<QKeySequence> keys{Qt::Key_End,   Qt::SHIFT | Qt::Key_Left,  Qt::SHIFT | Qt::Key_Left,
                                    Qt::SHIFT | Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Right,
                                    Qt::SHIFT | Qt::Key_Right, Qt::Key_Down};
-    const auto readout = [&form] { return QStringList{form.Text1->Text(), form.Text2->Text(), form.Text3->Text()}; };
+    const auto readout = [&form] {
+        return QStringList{qs(form.Text1->Text()), qs(form.Text2->Text()), qs(form.Text3->Text())};
+    };
     const auto pointed = [&form] {
         const QPointF at = formstest::centreOf(&form, form.probePixel());
         const forms::Colour c = form.Point(at.x(), at.y());
@@ -558,11 +575,11 @@ void tst_RundaliFigures::keysReadEachFigure()
     } else {
         formstest::pressKey(start, Qt::Key_Space);
         QVERIFY(formstest::tabTo(area));
-        QCOMPARE(form.focusWidget(), area);
+        QCOMPARE(formstest::focusWidget(&form), formstest::widget(area));
         while (stepped < keys.size()) {
             stepOnce();
             const QPointF at = formstest::centreOf(&form, form.probePixel());
-            form.Text1->setText(QString());
+            form.Text1->setText(std::string());
             formstest::pointTo(&form, at.x(), at.y());
             QTRY_COMPARE(readout(), shown);
         }
@@ -574,12 +591,12 @@ void tst_RundaliFigures::keysReadEachFigure()
 void tst_RundaliFigures::haltToggle()
 {
     frmRundali &form = shownWindow();
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Halt"));
     const QStringList captions = {"Weiter", "Halt", "Weiter"};
     for (int i = 0; i < 3; ++i) {
         click(form.cmdStop);
         QCOMPARE(form.haltFlag, i % 2 == 0 ? 1 : 0);
-        QCOMPARE(form.cmdStop->Caption(), captions.at(i));
+        QCOMPARE(qs(form.cmdStop->Caption()), captions.at(i));
         QCOMPARE(formstest::accessibleText(form.cmdStop, QAccessible::Name), captions.at(i));
     }
 }
@@ -588,35 +605,35 @@ void tst_RundaliFigures::infoToggle()
 {
     frmRundali &form = shownWindow();
     click(form.Start1);
-    const QImage circle = form.image().copy();
+    const forms::PixelBuffer circle = form.image().copy();
 
     click(form.cmdInfo);
     auto *info = forms::FormRegistry::find<frmInfoRundali>();
     QVERIFY(info);
     QVERIFY(info->IsLoaded());
-    QVERIFY(info->isVisible());
-    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info Off"));
+    QVERIFY(formstest::widget(info)->isVisible());
+    QCOMPARE(qs(form.cmdInfo->Caption()), QStringLiteral("Info Off"));
     QVERIFY(form.image() == circle);
 
     click(form.cmdInfo);
     QVERIFY(!forms::FormRegistry::find<frmInfoRundali>());
-    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+    QCOMPARE(qs(form.cmdInfo->Caption()), QStringLiteral("Info On"));
     QVERIFY(form.IsLoaded());
     QVERIFY(!forms::FormRegistry::programEnded());
 
     // Closed through its own frame: the caption stays until the next click.
     click(form.cmdInfo);
-    forms::FormRegistry::find<frmInfoRundali>()->close();
-    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info Off"));
+    formstest::widget(forms::FormRegistry::find<frmInfoRundali>())->close();
+    QCOMPARE(qs(form.cmdInfo->Caption()), QStringLiteral("Info Off"));
     click(form.cmdInfo);
-    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+    QCOMPARE(qs(form.cmdInfo->Caption()), QStringLiteral("Info On"));
 
     // Escape in the info window closes it as the button does, redraw included.
     click(form.cmdInfo);
     form.Cls();
-    QTest::keyClick(forms::FormRegistry::find<frmInfoRundali>()->windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(formstest::widget(forms::FormRegistry::find<frmInfoRundali>())->windowHandle(), Qt::Key_Escape);
     QVERIFY(!forms::FormRegistry::find<frmInfoRundali>());
-    QCOMPARE(form.cmdInfo->Caption(), QStringLiteral("Info On"));
+    QCOMPARE(qs(form.cmdInfo->Caption()), QStringLiteral("Info On"));
     QVERIFY(form.image() == circle);
 }
 
@@ -631,16 +648,17 @@ void tst_RundaliFigures::escapeKeepsTheMainWindow()
 {
     QFETCH(bool, drawn);
     frmRundali &form = shownWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
     if (drawn)
         click(form.Start1);
-    QPointer<frmRundali> main = &form;
-    const QImage shown = form.image();
+    // The window goes exactly when the form does.
+    const QPointer<QWidget> main = formstest::widget(&form);
+    const forms::PixelBuffer shown = form.image();
 
-    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    QTest::keyClick(main->windowHandle(), Qt::Key_Escape);
     QCoreApplication::processEvents();
 
-    QVERIFY(main && form.IsLoaded() && form.isVisible());
+    QVERIFY(main && form.IsLoaded() && main->isVisible());
     QVERIFY(!forms::FormRegistry::programEnded());
     QVERIFY(form.image() == shown);
 }
@@ -661,7 +679,7 @@ void tst_RundaliFigures::redrawHueCircle()
     form.Cls();
     form.setDrawWidth(30);
     form.Line(-1100, -1100, 1100, 1100, RGB(255, 255, 255));
-    const QImage covered = form.image().copy();
+    const forms::PixelBuffer covered = form.image().copy();
 
     // The redraw paints over what the window shows with the dots as wide as they are now.
     form.setDrawWidth(3);
@@ -681,7 +699,7 @@ void tst_RundaliFigures::redrawSaturationDisc()
     click(form.Start2);
     form.Cls();
     // The redraw leaves the halt button's caption as it finds it.
-    form.cmdStop->setCaption(QStringLiteral("Weiter"));
+    form.cmdStop->setCaption("Weiter");
     form.setDrawWidth(4);
     click(form.cmdInfo);
     click(form.cmdInfo);
@@ -689,7 +707,7 @@ void tst_RundaliFigures::redrawSaturationDisc()
     DotReplay replay(form);
     replay.add(saturationDiscDots(), 4);
     QCOMPARE(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background))), QString());
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Weiter"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Weiter"));
     QCOMPARE(form.DrawWidth(), 4);
     QCOMPARE(form.currentFigure, Figure::SaturationDisc);
     QCOMPARE(form.radius, 0.0f);
@@ -701,7 +719,7 @@ void tst_RundaliFigures::redrawColourCylinder()
     click(form.start3);
     form.Cls();
     form.PSet(-1150, 1150, RGB(255, 255, 255));
-    const QImage marked = form.image().copy();
+    const forms::PixelBuffer marked = form.image().copy();
     form.setDrawWidth(4);
     click(form.cmdInfo);
     click(form.cmdInfo);

@@ -7,16 +7,20 @@
 #include "rundalitest.h"
 
 #include "commandbutton.h"
-#include "fonts.h"
+#include "font.h"
 #include "formregistry.h"
 #include "label.h"
 #include "screen.h"
 #include "textbox.h"
+#include "textfit.h"
 
+#include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 
 #include <cmath>
 
+using formstest::qs;
 using forms::RGB;
 
 namespace {
@@ -39,6 +43,15 @@ float wholePixels(double twips)
 QString credit()
 {
     return QStringLiteral("Ein Lehrprogramm zur additiven Farbmischung");
+}
+
+// A button of the window by the name its design gives it; null if none.
+forms::CommandButton *buttonNamed(const frmRundali &form, const QString &name)
+{
+    for (forms::PlacedControl *control : form.controls())
+        if (auto *button = dynamic_cast<forms::CommandButton *>(control); button && qs(button->Name()) == name)
+            return button;
+    return nullptr;
 }
 
 } // namespace
@@ -76,8 +89,8 @@ void tst_RundaliLayout::windowSize()
     QCOMPARE(form.Top(), 0.0f);
 
     form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.frameGeometry().topLeft(), QPoint(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
+    QCOMPARE(formstest::widget(&form)->frameGeometry().topLeft(), QPoint(0, 0));
     QCOMPARE(form.Height(), wholePixels(static_cast<float>(height)));
 }
 
@@ -90,12 +103,13 @@ void tst_RundaliLayout::userUnits()
     QCOMPARE(form.ScaleTop(), -scaleHeight / 2);
     QCOMPARE(form.ScaleLeft(), form.ScaleTop());
     // The units span the whole inner area; the origin lies half-way down.
-    const QPointF topLeft = form.mapping().toLogical(form.ScaleLeft(), form.ScaleTop());
-    const QPointF bottomRight =
-        form.mapping().toLogical(form.ScaleLeft() + form.ScaleWidth(), form.ScaleTop() + form.ScaleHeight());
+    const QPointF topLeft = formstest::qt(form.mapping().toLogical(form.ScaleLeft(), form.ScaleTop()));
+    const QPointF bottomRight = formstest::qt(
+        form.mapping().toLogical(form.ScaleLeft() + form.ScaleWidth(), form.ScaleTop() + form.ScaleHeight()));
+    const QSize size = formstest::qt(form.logicalSize());
     QVERIFY(std::hypot(topLeft.x(), topLeft.y()) < 1e-6);
-    QVERIFY(std::hypot(bottomRight.x() - form.width(), bottomRight.y() - form.height()) < 1e-6);
-    QVERIFY(std::fabs(form.mapping().toLogical(0, 0).y() - form.height() / 2.0) < 1e-6);
+    QVERIFY(std::hypot(bottomRight.x() - size.width(), bottomRight.y() - size.height()) < 1e-6);
+    QVERIFY(std::fabs(form.mapping().toLogical(0, 0).y() - size.height() / 2.0) < 1e-6);
 }
 
 void tst_RundaliLayout::controls_data()
@@ -129,50 +143,53 @@ void tst_RundaliLayout::controls()
     QVERIFY(std::fabs(control->Height() - place.height()) < Tolerance);
 
     // Inside the strip right of the figures, inside the window.
-    const QRect pixels = control->pixelRect();
+    const QRect pixels = formstest::qt(control->pixelRect());
     QVERIFY(pixels.left() >= qFloor(form.mapping().toLogical(1200, 0).x()));
-    QVERIFY(QRect(QPoint(0, 0), form.size()).contains(pixels));
+    QVERIFY(QRect(QPoint(0, 0), formstest::qt(form.logicalSize())).contains(pixels));
 }
 
 void tst_RundaliLayout::tabOrder()
 {
     frmRundali &form = window();
     form.Show();
-    const QList<QWidget *> expected = {form.Start1, form.Start2, form.start3, form.cmdStop, form.Text1,
-                                       form.Text2,  form.Text3,  form.cmdEnde, form.cmdInfo};
-    QCOMPARE(form.focusWidget(), form.Start1);
+    using formstest::widget;
+    const QList<QWidget *> expected = {widget(form.Start1), widget(form.Start2), widget(form.start3),
+                                       widget(form.cmdStop), widget(form.Text1),  widget(form.Text2),
+                                       widget(form.Text3),   widget(form.cmdEnde), widget(form.cmdInfo)};
+    QCOMPARE(formstest::focusWidget(&form), widget(form.Start1));
     for (qsizetype i = 1; i < expected.size(); ++i)
         QCOMPARE(expected.at(i - 1)->nextInFocusChain(), expected.at(i));
     // Real Tab presses go round it, Shift+Tab back.
     for (qsizetype i = 1; i <= expected.size(); ++i) {
-        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-        QCOMPARE(form.focusWidget(), expected.at(i % expected.size()));
+        QTest::keyClick(widget(&form)->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(formstest::focusWidget(&form), expected.at(i % expected.size()));
     }
-    QTest::keyClick(form.windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(form.focusWidget(), expected.back());
+    QTest::keyClick(widget(&form)->windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(formstest::focusWidget(&form), expected.back());
 }
 
 void tst_RundaliLayout::looks()
 {
     frmRundali &form = window();
-    QCOMPARE(form.Caption(), QStringLiteral("Rundali und Tubarin       ") + credit());
+    QCOMPARE(qs(form.Caption()), QStringLiteral("Rundali und Tubarin       ") + credit());
     QCOMPARE(form.BackColor(), RGB(64, 64, 64));
-    QVERIFY(form.image() == [&] {
-        QImage grey(form.image().size(), QImage::Format_RGB32);
+    QVERIFY(formstest::image(form.image()) == [&] {
+        QImage grey(formstest::qt(form.image().size()), QImage::Format_RGB32);
         grey.fill(QColor(64, 64, 64));
         return grey;
     }());
 
     for (forms::CommandButton *button : {form.Start1, form.Start2, form.start3, form.cmdEnde, form.cmdInfo})
-        QVERIFY2(button->font().bold(), qPrintable(button->Caption()));
+        QVERIFY2(button->font().bold(), button->Caption().c_str());
     QVERIFY(!form.cmdStop->font().bold());
 
     const QColor backgrounds[] = {QColor(255, 128, 128), QColor(0, 255, 0), QColor(128, 128, 255)};
     const forms::TextBox *boxes[] = {form.Text1, form.Text2, form.Text3};
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(boxes[i]->Text(), QStringLiteral("Text%1").arg(i + 1));
-        QCOMPARE(boxes[i]->palette().color(QPalette::Base), backgrounds[i]);
-        QCOMPARE(boxes[i]->alignment(), Qt::AlignCenter);
+        const auto *shown = qobject_cast<const QLineEdit *>(formstest::widget(boxes[i]));
+        QCOMPARE(qs(boxes[i]->Text()), QStringLiteral("Text%1").arg(i + 1));
+        QCOMPARE(shown->palette().color(QPalette::Base), backgrounds[i]);
+        QCOMPARE(shown->alignment(), Qt::AlignCenter);
         QVERIFY(!boxes[i]->font().bold());
         QCOMPARE(boxes[i]->font().pixelSize(), forms::ClassicFont(24, false).pixelSize());
     }
@@ -202,10 +219,10 @@ void tst_RundaliLayout::captionsFit()
     QFETCH(QString, name);
     QFETCH(QString, caption);
 
-    forms::CommandButton *button = window().findChild<forms::CommandButton *>(name);
+    forms::CommandButton *button = buttonNamed(window(), name);
     QVERIFY(button);
-    button->setCaption(caption);
-    QVERIFY(forms::TextFits(button->font(), caption, button->captionArea(), forms::TextFlow::SingleLine));
+    button->setCaption(caption.toStdString());
+    QVERIFY(forms::TextFits(button->font(), caption.toStdString(), button->captionArea(), forms::TextFlow::SingleLine));
 }
 
 void tst_RundaliLayout::textBoxTextsFit_data()
@@ -220,8 +237,8 @@ void tst_RundaliLayout::textBoxTextsFit()
     QFETCH(QString, text);
     frmRundali &form = window();
     for (forms::TextBox *box : {form.Text1, form.Text2, form.Text3}) {
-        box->setText(text);
-        QVERIFY(forms::TextFits(box->font(), text, box->textArea(), forms::TextFlow::SingleLine));
+        box->setText(text.toStdString());
+        QVERIFY(forms::TextFits(box->font(), text.toStdString(), box->textArea(), forms::TextFlow::SingleLine));
     }
 }
 
@@ -276,18 +293,19 @@ void tst_RundaliLayout::infoWindow()
     // Opened as a user opens it, from the main window.
     frmRundali &form = window();
     form.Show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
     formstest::click(form.cmdInfo);
     frmInfoRundali &info = infoForm();
-    QVERIFY(QTest::qWaitForWindowExposed(&info));
-    QVERIFY(formstest::withinScreen(&info));
-    QVERIFY(formstest::placedOver(&info, &form, form.cmdInfo));
+    QWidget *infoWindow = formstest::widget(&info);
+    QVERIFY(QTest::qWaitForWindowExposed(infoWindow));
+    QVERIFY(formstest::withinScreen(infoWindow));
+    QVERIFY(formstest::placedOver(infoWindow, formstest::widget(&form), formstest::widget(form.cmdInfo)));
 
     const forms::Label *label = formstest::labelNamed(&info, name);
     QVERIFY(label);
-    QCOMPARE(label->Caption(), text);
-    if (formstest::designFits(&info, QSize(830, 440)))
-        QCOMPARE(label->pixelRect(), pixels);
+    QCOMPARE(qs(label->Caption()), text);
+    if (formstest::designFits(infoWindow, QSize(830, 440)))
+        QCOMPARE(formstest::qt(label->pixelRect()), pixels);
     QCOMPARE(label->BackColor(), background);
     QCOMPARE(label->TabIndex(), tabIndex);
     QCOMPARE(label->alignment(), forms::Label::Alignment::Left);
@@ -299,13 +317,13 @@ void tst_RundaliLayout::infoWindow()
 void tst_RundaliLayout::infoWindowFrame()
 {
     frmInfoRundali &info = infoForm();
-    QCOMPARE(info.Caption(), QStringLiteral("Informationen zum Rundal      ") + credit());
-    QCOMPARE(info.size(), QSize(830, 440));
+    QCOMPARE(qs(info.Caption()), QStringLiteral("Informationen zum Rundal      ") + credit());
+    QCOMPARE(formstest::qt(info.logicalSize()), QSize(830, 440));
     QCOMPARE(info.BackColor(), RGB(192, 192, 192));
     // Between the panels the grey background shows (the image holds device pixels).
     const double dpr = info.mapping().devicePixelRatio();
-    QCOMPARE(forms::FromPixel(info.image().pixel(QPoint(4, 4) * dpr)), RGB(192, 192, 192));
-    QCOMPARE(forms::FromPixel(info.image().pixel(QPoint(412, 100) * dpr)), RGB(192, 192, 192));
+    QCOMPARE(forms::FromPixel(info.image().pixel(formstest::core(QPoint(4, 4) * dpr))), RGB(192, 192, 192));
+    QCOMPARE(forms::FromPixel(info.image().pixel(formstest::core(QPoint(412, 100) * dpr))), RGB(192, 192, 192));
 }
 
 QTEST_MAIN(tst_RundaliLayout)

@@ -15,11 +15,14 @@
 
 #include <QProcess>
 #include <QTest>
+#include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
 using colourrules::Figure;
 using formstest::click;
+using formstest::qs;
 using forms::RGB;
 using rundalitest::Background;
 using rundalitest::shownWindow;
@@ -98,7 +101,7 @@ void addFigureUpTo(DotReplay &replay, Figure figure, Pass last)
     }
 }
 
-QImage wholeFigure(const frmRundali &form, Figure figure)
+forms::PixelBuffer wholeFigure(const frmRundali &form, Figure figure)
 {
     DotReplay replay(form);
     if (figure == Figure::SaturationDisc)
@@ -189,7 +192,7 @@ void tst_RundaliYields::haltAndResume()
     };
 
     frmRundali &form = shownWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowExposed(formstest::widget(&form)));
     if (flagAlreadySet)
         press(form.cmdStop);
 
@@ -197,7 +200,7 @@ void tst_RundaliYields::haltAndResume()
     int passesAtHalt = 0;
     std::vector<Pass> seen;
     QString captionWhileHalted;
-    QImage whileHalted;
+    forms::PixelBuffer whileHalted;
     forms::Colour pointed = -1;
     QStringList readout;
     QString described;
@@ -218,10 +221,10 @@ void tst_RundaliYields::haltAndResume()
             pointed = form.Point(rimBlue.x(), rimBlue.y());
             formstest::pointTo(&form, rimBlue.x(), rimBlue.y());
         } else if (passesAtHalt == 3) {
-            readout = {form.Text1->Text(), form.Text2->Text(), form.Text3->Text()};
+            readout = {qs(form.Text1->Text()), qs(form.Text2->Text()), qs(form.Text3->Text())};
             described = formstest::accessibleText(&form, QAccessible::Description);
         } else if (passesAtHalt == 1 + HaltedPasses) {
-            captionWhileHalted = form.cmdStop->Caption();
+            captionWhileHalted = qs(form.cmdStop->Caption());
             whileHalted = form.image().copy();
             press(form.cmdStop);
         }
@@ -250,7 +253,7 @@ void tst_RundaliYields::haltAndResume()
 
     QCOMPARE(imageDifference(form.image(), wholeFigure(form, figure)), QString());
     QCOMPARE(form.haltFlag, 0);
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Halt"));
 }
 
 void tst_RundaliYields::start1WhileDiscHalted()
@@ -258,7 +261,7 @@ void tst_RundaliYields::start1WhileDiscHalted()
     frmRundali &form = shownWindow();
     int passesAtHalt = 0;
     std::vector<Pass> seen;
-    QImage afterCircle;
+    forms::PixelBuffer afterCircle;
     std::tuple<Figure, float, int, int, int, QString> stateAfterCircle;
     YieldScript script([&] {
         seen.push_back(passOf(form));
@@ -271,7 +274,7 @@ void tst_RundaliYields::start1WhileDiscHalted()
             click(form.Start1);
             afterCircle = form.image().copy();
             stateAfterCircle = {form.currentFigure, form.radius,  form.pointIndex,
-                                form.DrawWidth(),   form.haltFlag, form.cmdStop->Caption()};
+                                form.DrawWidth(),   form.haltFlag, qs(form.cmdStop->Caption())};
         } else if (passesAtHalt == 4) {
             click(form.cmdStop);
         }
@@ -290,7 +293,7 @@ void tst_RundaliYields::start1WhileDiscHalted()
     QCOMPARE(seen.back().radius, 0.0f);
     QCOMPARE(std::count_if(seen.begin(), seen.end(), [](const Pass &pass) { return pass.radius < 900; }), 2);
     QCOMPARE(form.radius, -5.0f);
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Halt"));
     QCOMPARE(form.currentFigure, Figure::HueCircle);
 }
 
@@ -341,7 +344,7 @@ void tst_RundaliYields::cylinderInsideDiscEndsIt()
 
     QCOMPARE(seen.size(), std::size_t(21));
     QCOMPARE(imageDifference(form.image(), wholeFigure(form, Figure::ColourCylinder)), QString());
-    QCOMPARE(form.cmdStop->Caption(), QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Halt"));
     QCOMPARE(form.currentFigure, Figure::ColourCylinder);
     QCOMPARE(form.DrawWidth(), 20);
     QCOMPARE(form.radius, -5.0f);
@@ -413,7 +416,7 @@ void tst_RundaliYields::endWhileDrawing()
         click(form.cmdStop);
 
     std::vector<Pass> seen;
-    QImage atEnd;
+    forms::PixelBuffer atEnd;
     bool ended = false;
     YieldScript script([&] {
         seen.push_back(passOf(form));
@@ -422,7 +425,7 @@ void tst_RundaliYields::endWhileDrawing()
         ended = true;
         atEnd = form.image().copy();
         if (closeButton)
-            form.windowHandle()->close();
+            formstest::widget(&form)->windowHandle()->close();
         else if (key)
             formstest::pressKey(form.cmdEnde, Qt::Key(key));
         else
@@ -437,7 +440,7 @@ void tst_RundaliYields::endWhileDrawing()
     QCOMPARE(form.radius, seen.back().radius);
     QCOMPARE(form.brightness, seen.back().brightness);
     QVERIFY(form.image() == atEnd);
-    QCOMPARE(form.cmdStop->Caption(), halted ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
+    QCOMPARE(qs(form.cmdStop->Caption()), halted ? QStringLiteral("Weiter") : QStringLiteral("Halt"));
 }
 
 void tst_RundaliYields::programEndsWhenInfoWindowGoesToo()
@@ -451,7 +454,7 @@ void tst_RundaliYields::programEndsWhenInfoWindowGoesToo()
     YieldScript script([&] {
         seen.push_back(passOf(form));
         if (seen.size() == 3)
-            form.windowHandle()->close();
+            formstest::widget(&form)->windowHandle()->close();
     });
     click(form.Start2);
 
@@ -459,7 +462,7 @@ void tst_RundaliYields::programEndsWhenInfoWindowGoesToo()
     QVERIFY(!form.IsLoaded());
     QVERIFY(info->IsLoaded());
     QVERIFY(!forms::FormRegistry::programEnded());
-    info->windowHandle()->close();
+    formstest::widget(info)->windowHandle()->close();
     QVERIFY(forms::FormRegistry::programEnded());
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Runs Tubarin as its main() does, ends it from inside a figure's yields the way the
-// scenario in the first argument says, and exits with what app.exec() returns.
+// scenario in the first argument says, and exits with what the program's run returns.
 
 #include "frminforundali.h"
 #include "frmrundali.h"
@@ -15,11 +15,15 @@
 #include "formregistry.h"
 #include "handlerscope.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+#include <optional>
 
 using formstest::click;
 
@@ -27,16 +31,15 @@ namespace {
 
 void closeThroughFrame(forms::Form &form)
 {
-    form.windowHandle()->close();
+    formstest::widget(&form)->windowHandle()->close();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    forms::Application app(argc, argv, QStringLiteral("Tubarin"));
     forms::Pacing::setEnabled(false);
-    const QString scenario = app.arguments().value(1);
+    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QStringList scenarios = {"ende-drawing", "ende-halted", "close-drawing", "close-halted", "ende-redraw",
                                    "close-main-then-info"};
     if (!scenarios.contains(scenario)) {
@@ -48,44 +51,48 @@ int main(int argc, char *argv[])
     const bool redraw = scenario == QLatin1String("ende-redraw");
     const bool infoLeftOpen = scenario == QLatin1String("close-main-then-info");
 
-    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
-    form.Show();
-
     bool armed = false;
     bool ended = false;
     int yields = 0;
     int yieldsAfterEnd = 0;
-    YieldScript script([&] {
-        // Passes of the main loop are no yields.
-        if (!armed || !forms::HandlerScope::anyRunning())
-            return;
-        if (ended) {
-            ++yieldsAfterEnd;
-            return;
-        }
-        if (++yields < 3)
-            return;
-        ended = true;
-        if (closeButton)
-            closeThroughFrame(form);
-        else
-            click(form.cmdEnde);
-        if (infoLeftOpen)
-            QTimer::singleShot(0, [] { closeThroughFrame(*forms::FormRegistry::find<frmInfoRundali>()); });
-    });
+    std::optional<YieldScript> script;
 
-    QTimer::singleShot(0, &form, [&] {
-        if (redraw)
-            click(form.Start2);
-        if (redraw || infoLeftOpen)
-            click(form.cmdInfo);
-        if (halted)
-            click(form.cmdStop);
-        armed = true;
-        click(redraw ? form.cmdInfo : closeButton ? form.start3 : form.Start2);
-    });
+    const int status = forms::RunProgram(argc, argv, {"Tubarin", "de.farbenlehre.Tubarin"}, [&] {
+        frmRundali &form = forms::FormRegistry::instance<frmRundali>();
+        form.Show();
 
-    const int status = app.exec();
+        script.emplace([&] {
+            // Passes of the main loop are no yields.
+            if (!armed || !forms::HandlerScope::anyRunning())
+                return;
+            if (ended) {
+                ++yieldsAfterEnd;
+                return;
+            }
+            if (++yields < 3)
+                return;
+            ended = true;
+            if (closeButton)
+                closeThroughFrame(form);
+            else
+                click(form.cmdEnde);
+            if (infoLeftOpen)
+                QTimer::singleShot(0, [] { closeThroughFrame(*forms::FormRegistry::find<frmInfoRundali>()); });
+        });
+        // The script goes with the event loop, before the forms do.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&script] { script.reset(); });
+
+        QTimer::singleShot(0, formstest::widget(&form), [&] {
+            if (redraw)
+                click(form.Start2);
+            if (redraw || infoLeftOpen)
+                click(form.cmdInfo);
+            if (halted)
+                click(form.cmdStop);
+            armed = true;
+            click(redraw ? form.cmdInfo : closeButton ? form.start3 : form.Start2);
+        });
+    });
     std::printf("ended after %d yields, %d more\n", yields, yieldsAfterEnd);
     return status;
 }

@@ -331,6 +331,23 @@ def tessaro(reader, checks, screen):
     checks.equal('steps in a row are said once, where they end', [shown * 2], said)
     checks.equal('right and up raise red and green', [True, True], [shown[0] > red, shown[1] > green])
 
+    # Step by step along a row, each colour said where the probe rests: the colours of
+    # the row, one after the other, none skipped or said twice.
+    key('Page_Down', 'Page_Down', 'Page_Down')
+    reader.until(lambda: last_said(reader, EQUATION, mark), 3)
+    reads = []
+    for _ in range(24):
+        mark = len(reader.spoken)
+        key('Right')
+        read = reader.until(lambda: last_said(reader, EQUATION, mark))
+        reads.append(numbers(read.group(0))[:3] if read else None)
+    first = reads[0] or [0, 0, 0]
+    checks.equal('24 steps along a row read 24 consecutive colours of it',
+                 [[first[0] + step, first[1], first[2]] for step in range(24)], reads)
+    if reads[-1]:
+        reader.until(lambda: [numbers(p.name)[0] for p in parts] == reads[-1], 3)
+        shown = reads[-1]
+
     # The pointer at the marker reads what the probe read.
     box = extents(section)
     mark = len(reader.spoken)
