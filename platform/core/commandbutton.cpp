@@ -63,7 +63,11 @@ void CommandButton::geometryChanged(const Rect &)
 
 void CommandButton::fitCaption()
 {
-    m_fitted = FittedFont(m_font, m_caption, captionArea(), TextFlow::SingleLine);
+    const Font fitted = FittedFont(m_font, m_caption, captionArea(), TextFlow::SingleLine);
+    if (fitted == m_fitted && m_fittedShown)
+        return;
+    m_fitted = fitted;
+    m_fittedShown = true;
     m_peer->setFont(m_fitted);
 }
 

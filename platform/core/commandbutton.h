@@ -54,6 +54,8 @@ private:
     std::string m_caption;
     Font m_font;
     Font m_fitted;
+    // The shown font is the fitted one; set once it has been fitted.
+    bool m_fittedShown = false;
 };
 
 } // namespace forms

@@ -3,7 +3,6 @@
 
 #include "maths.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -15,7 +14,7 @@ namespace {
 // the classic minimax ones, given by their bits.
 constexpr double bits(std::uint64_t word)
 {
-    return std::bit_cast<double>(word);
+    return __builtin_bit_cast(double, word);
 }
 
 const double S1 = bits(0xBFC5555555555549), S2 = bits(0x3F8111111110F8A6), S3 = bits(0xBF2A01A019C161D5),
@@ -31,7 +30,7 @@ const double PiOver2Part3 = bits(0x3BA3198A2E000000), PiOver2Tail3 = bits(0x397B
 
 int exponentOf(double x)
 {
-    return static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7FF);
+    return static_cast<int>((__builtin_bit_cast(std::uint64_t, x) >> 52) & 0x7FF);
 }
 
 // Sine of x + tail for |x| up to pi / 4, tail being far below an ulp of x.

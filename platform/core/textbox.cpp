@@ -58,7 +58,11 @@ void TextBox::geometryChanged(const Rect &)
 
 void TextBox::fitText()
 {
-    m_fitted = FittedFont(m_font, m_text, textArea(), TextFlow::SingleLine);
+    const Font fitted = FittedFont(m_font, m_text, textArea(), TextFlow::SingleLine);
+    if (fitted == m_fitted && m_fittedShown)
+        return;
+    m_fitted = fitted;
+    m_fittedShown = true;
     m_peer->setFont(m_fitted);
 }
 

@@ -50,6 +50,8 @@ private:
     Colour m_backColor = RGB(255, 255, 255);
     Font m_font;
     Font m_fitted;
+    // The shown font is the fitted one; set once it has been fitted.
+    bool m_fittedShown = false;
 };
 
 } // namespace forms

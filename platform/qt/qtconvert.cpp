@@ -7,15 +7,33 @@
 
 #include <QKeyEvent>
 
+#include <map>
+#include <tuple>
+
 namespace forms::qt {
 
-QFont toQt(const Font &font)
+const QFont &toQt(const Font &font)
 {
-    QFont qtFont(QString::fromStdString(font.family()));
-    qtFont.setStyleHint(QFont::SansSerif);
-    qtFont.setPixelSize(font.pixelSize());
-    qtFont.setWeight(font.bold() ? QFont::Bold : QFont::Normal);
-    return qtFont;
+    // A program uses a handful of fonts, and measures text in them again and again.
+    static std::map<std::tuple<std::string, int, bool>, QFont> fonts;
+    auto found = fonts.find({font.family(), font.pixelSize(), font.bold()});
+    if (found == fonts.end()) {
+        QFont qtFont(QString::fromStdString(font.family()));
+        qtFont.setStyleHint(QFont::SansSerif);
+        qtFont.setPixelSize(font.pixelSize());
+        qtFont.setWeight(font.bold() ? QFont::Bold : QFont::Normal);
+        found = fonts.emplace(std::tuple(font.family(), font.pixelSize(), font.bold()), qtFont).first;
+    }
+    return found->second;
+}
+
+const QFontMetrics &metricsOf(const Font &font)
+{
+    static std::map<std::tuple<std::string, int, bool>, QFontMetrics> metrics;
+    auto found = metrics.find({font.family(), font.pixelSize(), font.bold()});
+    if (found == metrics.end())
+        found = metrics.emplace(std::tuple(font.family(), font.pixelSize(), font.bold()), QFontMetrics(toQt(font))).first;
+    return found->second;
 }
 
 QImage imageOf(PixelBuffer &picture, double ratio)

@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -62,7 +63,9 @@ inline QColor toQColor(Colour colour)
     return QColor::fromRgb(ToPixel(colour));
 }
 
-QFont toQt(const Font &font);
+// The same QFont for the same font, made once.
+const QFont &toQt(const Font &font);
+const QFontMetrics &metricsOf(const Font &font);
 
 // A picture's pixels as an image, not copied: valid while the picture keeps its size.
 QImage imageOf(PixelBuffer &picture, double ratio);

@@ -90,7 +90,7 @@ std::unique_ptr<ProbeAreaPeer> QtFrontEnd::createProbeArea(ProbeArea &area)
 
 bool QtFrontEnd::textFits(const Font &font, const std::string &text, Size area, TextFlow flow) const
 {
-    const QFontMetrics metrics(toQt(font));
+    const QFontMetrics &metrics = metricsOf(font);
     const QString shown = toQt(text);
     if (flow == TextFlow::SingleLine)
         return metrics.horizontalAdvance(shown) <= area.width() && metrics.height() <= area.height();

@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "webwindow.h"
+
+#include "control.h"
+#include "devicearea.h"
+#include "form.h"
+#include "text.h"
+#include "webpage.h"
+#include "windowlesscontrol.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms::web {
+
+WebWindow::WebWindow(Form &form, bool main) : WebSurface(form, this)
+{
+    forms_window_create(id(), form.Name().c_str(), main ? 1 : 0);
+    int margins[4] = {};
+    forms_window_frame(id(), margins);
+    m_frame = {margins[0], margins[1], margins[2], margins[3]};
+}
+
+Form &WebWindow::form() const
+{
+    // Its surface is the form's client area.
+    return static_cast<Form &>(surface());
+}
+
+void WebWindow::setCaption(const std::string &caption)
+{
+    forms_window_caption(id(), caption.c_str());
+}
+
+void WebWindow::setInnerSize(Size inner, bool)
+{
+    m_inner = inner;
+    const double ratio = devicePixelRatio();
+    const Size device(static_cast<int>(std::lround(inner.width() * ratio)),
+                      static_cast<int>(std::lround(inner.height() * ratio)));
+    if (device != m_screen.size())
+        m_screen = PixelBuffer(device.expandedTo({1, 1}), ToPixel(0));
+    place();
+}
+
+void WebWindow::moveFrame(Point topLeft)
+{
+    m_position = topLeft;
+    place();
+}
+
+void WebWindow::place()
+{
+    forms_window_place(id(), m_position.x(), m_position.y(), m_inner.width(), m_inner.height(), m_screen.width(),
+                       m_screen.height());
+}
+
+Rect WebWindow::availableArea() const
+{
+    return {{}, WebFrontEnd::current().screenSize()};
+}
+
+bool WebWindow::isActive() const
+{
+    return forms_window_active(id()) != 0;
+}
+
+Rect WebWindow::focusedControlArea() const
+{
+    for (PlacedControl *control : form().controls())
+        if (const auto *shown = dynamic_cast<Control *>(control); shown && shown->hasWindow())
+            if (const auto *element = dynamic_cast<const Element *>(shown); element && element->hasFocus())
+                return control->pixelRect().translated(m_position + Point(m_frame.left, m_frame.top));
+    return {};
+}
+
+void WebWindow::arrangeTabOrder(const std::vector<Control *> &order)
+{
+    std::vector<int> ids;
+    for (const Control *control : order)
+        if (const auto *element = dynamic_cast<const WebElement *>(control->controlPeer()))
+            ids.push_back(element->id());
+    forms_tab_order(id(), ids.data(), static_cast<int>(ids.size()));
+}
+
+void WebWindow::show()
+{
+    m_shown = true;
+    forms_window_show(id(), 1);
+    composite(surface(), surface().rect());
+}
+
+void WebWindow::hide()
+{
+    m_shown = false;
+    forms_window_show(id(), 0);
+}
+
+int WebWindow::scrollBarWidth() const
+{
+    return forms_window_scroll_width();
+}
+
+void WebWindow::showScrollBar(int range, int pageStep)
+{
+    forms_window_scroll(id(), range, pageStep, 1);
+}
+
+void WebWindow::hideScrollBar()
+{
+    forms_window_scroll(id(), 0, 0, 0);
+}
+
+int WebWindow::scrollPosition() const
+{
+    return forms_window_scroll_position(id());
+}
+
+void WebWindow::pointer(int kind, Point device, int button, int buttons, int shift)
+{
+    Form &shown = form();
+    if (kind == 1)
+        shown.pointerMoved(shown, device, buttons, shift);
+    else if (kind == 2)
+        shown.pointerPressed(shown, device, button, buttons, shift);
+    else
+        shown.pointerReleased(shown, device, button);
+}
+
+bool WebWindow::key(const KeyPress &press)
+{
+    if (WebSurface::key(press))
+        return true;
+    if (press.key != KeyPress::Key::Escape)
+        return false;
+    form().escapeKey(press.autoRepeat);
+    return true;
+}
+
+void WebWindow::closeRequested()
+{
+    form().closedByUser();
+}
+
+void WebWindow::scrolled()
+{
+    form().scrolled();
+}
+
+void WebWindow::composite(DrawingSurface &changed, const Rect &area)
+{
+    const double ratio = devicePixelRatio();
+    const Point origin = changed.originInRoot();
+    const Rect dirty = DeviceArea(area.translated(origin), ratio)
+                       & DeviceArea(Rect(origin, changed.logicalSize()), ratio) & m_screen.rect();
+    if (dirty.isEmpty())
+        return;
+    // The form's own picture lies under the picture boxes placed on it.
+    compositeSurface(surface(), dirty);
+    for (PlacedControl *control : form().controls())
+        if (DrawingSurface *picture = control->placedSurface())
+            compositeSurface(*picture, dirty);
+    forms_window_present(id(), m_screen.line(dirty.top()) + dirty.left(), m_screen.width(), dirty.left(), dirty.top(),
+                         dirty.width(), dirty.height());
+    WebFrontEnd::current().surfaceChanged(this);
+}
+
+void WebWindow::compositeSurface(DrawingSurface &shown, const Rect &dirty)
+{
+    const double ratio = devicePixelRatio();
+    const Point origin = shown.originInRoot();
+    const Point first = WebFrontEnd::current().devicePixelAt(PointF(origin), ratio);
+    const Rect area = DeviceArea(Rect(origin, shown.logicalSize()), ratio) & dirty;
+    const PixelBuffer &picture = shown.image();
+    if (area.isEmpty() || picture.isNull())
+        return;
+    // The area may reach a device pixel past the picture: its last column and row go
+    // on there.
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const Pixel *source = picture.line(std::min(y - first.y(), picture.height() - 1));
+        Pixel *target = m_screen.line(y);
+        for (int x = area.left(); x <= area.right(); ++x)
+            target[x] = source[std::min(x - first.x(), picture.width() - 1)];
+    }
+}
+
+void WebWindow::updateLabelTexts()
+{
+    const auto readable = [](const DrawingSurface &shown) {
+        std::vector<std::string> texts;
+        for (const WindowlessControl *label : shown.windowlessControls())
+            if (shown.showsWindowless(label))
+                texts.push_back(JoinBrokenWords(label->Caption()));
+        return Join(texts, "\n");
+    };
+    forms_control_label_texts(id(), readable(surface()).c_str());
+    for (PlacedControl *control : form().controls())
+        if (DrawingSurface *picture = control->placedSurface())
+            if (const auto *peer = dynamic_cast<const WebSurface *>(&picture->surfacePeer()))
+                forms_control_label_texts(peer->id(), readable(*picture).c_str());
+}
+
+} // namespace forms::web
