@@ -6,7 +6,6 @@
 #include "control.h"
 #include "form.h"
 #include "qtconvert.h"
-#include "surfaceaccessible.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,7 +54,6 @@ FormWindow::FormWindow(Form &form) : SurfaceWidget(form, nullptr), m_form(form)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    SurfaceAccessible::install();
     setObjectName(toQt(form.Name()));
     create();
     m_expectedFrame = expectedFrame(this);

@@ -5,13 +5,11 @@
 
 #include "picturebox.h"
 #include "qtconvert.h"
-#include "surfaceaccessible.h"
 
 namespace forms::qt {
 
 PictureWidget::PictureWidget(PictureBox &picture, QWidget *parent) : SurfaceWidget(picture, parent)
 {
-    SurfaceAccessible::install();
 }
 
 void PictureWidget::setName(const std::string &name)

@@ -5,7 +5,6 @@
 
 #include "probearea.h"
 #include "qtconvert.h"
-#include "surfaceaccessible.h"
 
 #include <QKeyEvent>
 
@@ -13,7 +12,6 @@ namespace forms::qt {
 
 ProbeAreaWidget::ProbeAreaWidget(ProbeArea &area, QWidget *parent) : QWidget(parent), m_area(area)
 {
-    SurfaceAccessible::install();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::TabFocus);

@@ -16,6 +16,7 @@
 #include "probeareawidget.h"
 #include "qtconvert.h"
 #include "speech.h"
+#include "surfaceaccessible.h"
 #include "textbox.h"
 #include "textboxwidget.h"
 
@@ -40,6 +41,12 @@ QWidget *containerWidget(const Control &control)
 }
 
 } // namespace
+
+QtFrontEnd::QtFrontEnd()
+{
+    // Surfaces and probe areas answer assistive tools with what they show and carry.
+    SurfaceAccessible::install();
+}
 
 Size QtFrontEnd::screenSize() const
 {

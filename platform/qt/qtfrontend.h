@@ -19,6 +19,8 @@ namespace forms::qt {
 class QtFrontEnd final : public FrontEnd
 {
 public:
+    QtFrontEnd();
+
     Size screenSize() const override;
     double refreshRate() const override;
     Colour defaultBackColor() const override;

@@ -19,7 +19,6 @@
 
 #include <emscripten.h>
 
-#include <cmath>
 
 namespace forms::web {
 
@@ -41,15 +40,7 @@ WebWindow &windowOf(const Control &control)
 // paced, at its next frame.
 EM_ASYNC_JS(void, forms_wait, (int paced), { await FormsPage.nextTurn(paced); });
 
-WebElement::WebElement() : m_id(WebFrontEnd::current().enrol(this)) {}
-
-WebElement::~WebElement()
-{
-    if (installed)
-        installed->leave(m_id);
-}
-
-WebFrontEnd::WebFrontEnd() : m_ratio(forms_device_ratio())
+WebFrontEnd::WebFrontEnd()
 {
     installed = this;
 }
@@ -57,17 +48,6 @@ WebFrontEnd::WebFrontEnd() : m_ratio(forms_device_ratio())
 WebFrontEnd &WebFrontEnd::current()
 {
     return *installed;
-}
-
-int WebFrontEnd::enrol(WebElement *element)
-{
-    m_elements[++m_lastId] = element;
-    return m_lastId;
-}
-
-void WebFrontEnd::leave(int id)
-{
-    m_elements.erase(id);
 }
 
 Size WebFrontEnd::screenSize() const
@@ -90,8 +70,7 @@ Colour WebFrontEnd::defaultBackColor() const
 
 Point WebFrontEnd::devicePixelAt(PointF logical, double ratio) const
 {
-    // Controls lie at whole logical pixels; the page puts them where this rounds them.
-    return {static_cast<int>(std::floor(logical.x() * ratio)), static_cast<int>(std::floor(logical.y() * ratio))};
+    return web::devicePixelAt(logical, ratio);
 }
 
 std::unique_ptr<WindowPeer> WebFrontEnd::createWindow(Form &form)
@@ -230,10 +209,9 @@ void WebFrontEnd::deliver(const int (&input)[8])
         function();
         return;
     }
-    const auto found = m_elements.find(input[1]);
-    if (found == m_elements.end())
+    WebElement *element = WebElement::find(input[1]);
+    if (!element)
         return;
-    WebElement *element = found->second;
     switch (kind) {
     case PointerMove:
     case PointerPress:
@@ -251,8 +229,8 @@ void WebFrontEnd::deliver(const int (&input)[8])
         if (element->key(press) || press.key != KeyPress::Key::Escape)
             break;
         // Escape that no control takes goes to the window.
-        if (const auto window = m_elements.find(input[2]); window != m_elements.end())
-            window->second->key(press);
+        if (WebElement *window = WebElement::find(input[2]))
+            window->key(press);
         break;
     }
     case Focus:
@@ -269,15 +247,6 @@ void WebFrontEnd::deliver(const int (&input)[8])
     }
 }
 
-void WebFrontEnd::afterInput()
-{
-    const auto changed = std::move(m_changedWindows);
-    m_changedWindows.clear();
-    for (const auto &[window, yes] : changed)
-        if (m_elements.count(window->id()))
-            window->updateLabelTexts();
-}
-
 } // namespace forms::web
 
 // The page calls in here when input waits and the module is idle; a handler that yields
@@ -285,5 +254,5 @@ void WebFrontEnd::afterInput()
 extern "C" EMSCRIPTEN_KEEPALIVE void forms_dispatch()
 {
     forms::web::WebFrontEnd::current().deliverInput();
-    forms::web::WebFrontEnd::current().afterInput();
+    forms::web::WebWindow::updateChangedLabelTexts();
 }

@@ -4,39 +4,12 @@
 #pragma once
 
 #include "frontend.h"
-#include "keypress.h"
 
 #include <deque>
 #include <functional>
 #include <map>
 
 namespace forms::web {
-
-class WebWindow;
-
-// What the page's input is delivered to: a window or a control of the page, known to
-// the page by its number.
-class WebElement
-{
-public:
-    WebElement();
-    virtual ~WebElement();
-    WebElement(const WebElement &) = delete;
-    WebElement &operator=(const WebElement &) = delete;
-
-    int id() const { return m_id; }
-
-    virtual void pointer(int, Point, int, int, int) {}
-    virtual void click() {}
-    // A key while it has the focus; false if it does not take it.
-    virtual bool key(const KeyPress &) { return false; }
-    virtual void focusChanged() {}
-    virtual void closeRequested() {}
-    virtual void scrolled() {}
-
-private:
-    int m_id;
-};
 
 // The forms in a web page: a form is a canvas at whole device pixels, the main one
 // filling the page and any other a panel over it; picture boxes are composited into
@@ -73,29 +46,18 @@ public:
     void showRuntimeError(const std::string &message) override;
     void quit(int status) override;
 
-    // The page's elements, by number.
-    int enrol(WebElement *element);
-    void leave(int id);
-    double ratio() const { return m_ratio; }
     static WebFrontEnd &current();
 
     // Delivers what the page has queued, each on this stack.
     void deliverInput();
-    // After a pass of input: the readable texts of the surfaces drawn on.
-    void afterInput();
-    void surfaceChanged(WebWindow *window) { m_changedWindows[window] = true; }
 
 private:
     void deliver(const int (&input)[8]);
     void runPosted();
 
-    double m_ratio = 1;
-    int m_lastId = 0;
-    std::map<int, WebElement *> m_elements;
     std::deque<std::function<void()>> m_posted;
     bool m_turnRequested = false;
     std::map<int, std::function<void()>> m_timers;
-    std::map<WebWindow *, bool> m_changedWindows;
 };
 
 } // namespace forms::web

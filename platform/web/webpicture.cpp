@@ -3,10 +3,8 @@
 
 #include "webpicture.h"
 
-#include "form.h"
 #include "picturebox.h"
 #include "webpage.h"
-#include "webwindow.h"
 
 namespace forms::web {
 
@@ -14,14 +12,14 @@ namespace {
 constexpr int PictureKind = 3;
 }
 
-WebPicture::WebPicture(PictureBox &picture, WebWindow *window) : WebSurface(picture, window)
+WebPicture::WebPicture(PictureBox &picture, WebCanvas *canvas) : WebSurface(picture, canvas)
 {
-    forms_control_create(id(), window->id(), PictureKind, "");
+    forms_control_create(id(), canvas->canvasId(), PictureKind, "");
 }
 
 void WebPicture::setName(const std::string &name)
 {
-    forms_control_create(id(), m_window->id(), PictureKind, name.c_str());
+    forms_control_create(id(), m_canvas->canvasId(), PictureKind, name.c_str());
 }
 
 void WebPicture::setGeometry(const Rect &place)
@@ -31,7 +29,7 @@ void WebPicture::setGeometry(const Rect &place)
     forms_control_place(id(), place.x(), place.y(), place.width(), place.height());
     // What the picture left shows the form again.
     if (!before.isEmpty())
-        m_window->composite(m_window->surface(), before);
+        m_canvas->compositeWindow(before);
 }
 
 void WebPicture::setVisible(bool visible)

@@ -16,7 +16,7 @@ namespace forms::web {
 class WebPicture final : public WebSurface, public PicturePeer
 {
 public:
-    WebPicture(PictureBox &picture, WebWindow *window);
+    WebPicture(PictureBox &picture, WebCanvas *canvas);
 
     void setName(const std::string &name) override;
     void setGeometry(const Rect &place) override;

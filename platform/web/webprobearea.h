@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "webfrontend.h"
+#include "frontend.h"
+#include "webelement.h"
 
 namespace forms {
 class ProbeArea;

@@ -5,11 +5,10 @@
 
 #include "drawingsurface.h"
 #include "webpage.h"
-#include "webwindow.h"
 
 namespace forms::web {
 
-WebSurface::WebSurface(DrawingSurface &surface, WebWindow *window) : m_window(window), m_surface(surface)
+WebSurface::WebSurface(DrawingSurface &surface, WebCanvas *canvas) : m_canvas(canvas), m_surface(surface)
 {
 }
 
@@ -25,6 +24,11 @@ void WebSurface::setAccessibleDescription(const std::string &description)
     forms_control_accessible(id(), m_name.c_str(), m_description.c_str());
 }
 
+double WebSurface::devicePixelRatio() const
+{
+    return forms_device_ratio();
+}
+
 bool WebSurface::hasFocus() const
 {
     return forms_has_focus(id()) != 0;
@@ -33,7 +37,7 @@ bool WebSurface::hasFocus() const
 void WebSurface::present(const Rect &area, Timing)
 {
     // The page paints when the module yields: what is composited now shows then.
-    m_window->composite(m_surface, area);
+    m_canvas->composite(m_surface, area);
 }
 
 void WebSurface::marksMoved(const Rect &, const Rect &after)
@@ -43,7 +47,7 @@ void WebSurface::marksMoved(const Rect &, const Rect &after)
     const Rect holder = m_surface.probeHolderArea().translated(origin);
     const double ratio = devicePixelRatio();
     const Point pixel = m_surface.probePixel();
-    forms_marks(id(), m_window->id(), holder.x(), holder.y(), holder.width(), holder.height(),
+    forms_marks(id(), m_canvas->canvasId(), holder.x(), holder.y(), holder.width(), holder.height(),
                 origin.x() + (pixel.x() + 0.5) / ratio, origin.y() + (pixel.y() + 0.5) / ratio, shown);
 }
 

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "webfrontend.h"
+#include "frontend.h"
+#include "webelement.h"
 
 namespace forms {
 class DrawingSurface;
@@ -11,7 +12,19 @@ class DrawingSurface;
 
 namespace forms::web {
 
-class WebWindow;
+// Where the pixels of a window's surfaces go: the window's canvas.
+class WebCanvas
+{
+public:
+    virtual int canvasId() const = 0;
+    // The surface's logical area changed: it and what lies over it go to the canvas.
+    virtual void composite(DrawingSurface &surface, const Rect &area) = 0;
+    // What lies in an area of the client area goes to the canvas again.
+    virtual void compositeWindow(const Rect &area) = 0;
+
+protected:
+    ~WebCanvas() = default;
+};
 
 // What a form's client area and a picture box have in common in the page: an element
 // that a reader knows by the surface's name and that holds the focus for its probe;
@@ -19,14 +32,14 @@ class WebWindow;
 class WebSurface : public virtual SurfacePeer, public WebElement
 {
 public:
-    WebSurface(DrawingSurface &surface, WebWindow *window);
+    WebSurface(DrawingSurface &surface, WebCanvas *canvas);
 
     DrawingSurface &surface() const { return m_surface; }
 
     void setAccessibleName(const std::string &name) override;
     void setAccessibleDescription(const std::string &description) override;
     bool hasFocus() const override;
-    double devicePixelRatio() const override { return WebFrontEnd::current().ratio(); }
+    double devicePixelRatio() const override;
     void present(const Rect &area, Timing timing) override;
     void marksMoved(const Rect &before, const Rect &after) override;
     void takeTabFocus() override;
@@ -35,7 +48,7 @@ public:
     void focusChanged() override;
 
 protected:
-    WebWindow *m_window;
+    WebCanvas *m_canvas;
 
 private:
     DrawingSurface &m_surface;

@@ -15,12 +15,22 @@
 
 namespace forms::web {
 
+namespace {
+// The windows drawn on since their labels were last read.
+std::vector<WebWindow *> changedWindows;
+} // namespace
+
 WebWindow::WebWindow(Form &form, bool main) : WebSurface(form, this)
 {
     forms_window_create(id(), form.Name().c_str(), main ? 1 : 0);
     int margins[4] = {};
     forms_window_frame(id(), margins);
     m_frame = {margins[0], margins[1], margins[2], margins[3]};
+}
+
+WebWindow::~WebWindow()
+{
+    std::erase(changedWindows, this);
 }
 
 Form &WebWindow::form() const
@@ -59,7 +69,10 @@ void WebWindow::place()
 
 Rect WebWindow::availableArea() const
 {
-    return {{}, WebFrontEnd::current().screenSize()};
+    int width = 0;
+    int height = 0;
+    forms_page_size(&width, &height);
+    return {0, 0, width, height};
 }
 
 bool WebWindow::isActive() const
@@ -164,14 +177,15 @@ void WebWindow::composite(DrawingSurface &changed, const Rect &area)
             compositeSurface(*picture, dirty);
     forms_window_present(id(), m_screen.line(dirty.top()) + dirty.left(), m_screen.width(), dirty.left(), dirty.top(),
                          dirty.width(), dirty.height());
-    WebFrontEnd::current().surfaceChanged(this);
+    if (std::find(changedWindows.begin(), changedWindows.end(), this) == changedWindows.end())
+        changedWindows.push_back(this);
 }
 
 void WebWindow::compositeSurface(DrawingSurface &shown, const Rect &dirty)
 {
     const double ratio = devicePixelRatio();
     const Point origin = shown.originInRoot();
-    const Point first = WebFrontEnd::current().devicePixelAt(PointF(origin), ratio);
+    const Point first = devicePixelAt(PointF(origin), ratio);
     const Rect area = DeviceArea(Rect(origin, shown.logicalSize()), ratio) & dirty;
     const PixelBuffer &picture = shown.image();
     if (area.isEmpty() || picture.isNull())
@@ -184,6 +198,14 @@ void WebWindow::compositeSurface(DrawingSurface &shown, const Rect &dirty)
         for (int x = area.left(); x <= area.right(); ++x)
             target[x] = source[std::min(x - first.x(), picture.width() - 1)];
     }
+}
+
+void WebWindow::updateChangedLabelTexts()
+{
+    const std::vector<WebWindow *> changed = std::move(changedWindows);
+    changedWindows.clear();
+    for (WebWindow *window : changed)
+        window->updateLabelTexts();
 }
 
 void WebWindow::updateLabelTexts()

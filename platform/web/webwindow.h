@@ -17,14 +17,17 @@ namespace forms::web {
 // device pixels, into which the form's picture and its picture boxes' pictures are
 // composited, each picture box's first pixel at the device pixel that holds its origin
 // and within the device pixels its rounded edges take, as the pointer finds them.
-class WebWindow final : public WebSurface, public WindowPeer
+class WebWindow final : public WebSurface, public WindowPeer, public WebCanvas
 {
 public:
     WebWindow(Form &form, bool main);
+    ~WebWindow() override;
 
     Form &form() const;
-    // The surface's logical area changed: it and what lies over it go to the canvas.
-    void composite(DrawingSurface &surface, const Rect &area);
+
+    int canvasId() const override { return id(); }
+    void composite(DrawingSurface &surface, const Rect &area) override;
+    void compositeWindow(const Rect &area) override { composite(surface(), area); }
 
     void setCaption(const std::string &caption) override;
     Margins frame() const override { return m_frame; }
@@ -49,11 +52,13 @@ public:
     void closeRequested() override;
     void scrolled() override;
 
-    // The readable texts of the labels its surfaces show.
-    void updateLabelTexts();
+    // The readable texts of the labels its surfaces show, for the windows drawn on
+    // since this was last asked.
+    static void updateChangedLabelTexts();
 
 private:
     void place();
+    void updateLabelTexts();
     void compositeSurface(DrawingSurface &surface, const Rect &dirty);
 
     PixelBuffer m_screen;

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "webelement.h"
+
+#include <map>
+
+namespace forms::web {
+
+namespace {
+
+struct Registry
+{
+    int lastId = 0;
+    std::map<int, WebElement *> elements;
+};
+
+Registry &registry()
+{
+    static Registry known;
+    return known;
+}
+
+} // namespace
+
+WebElement::WebElement() : m_id(++registry().lastId)
+{
+    registry().elements[m_id] = this;
+}
+
+WebElement::~WebElement()
+{
+    registry().elements.erase(m_id);
+}
+
+WebElement *WebElement::find(int id)
+{
+    const auto found = registry().elements.find(id);
+    return found == registry().elements.end() ? nullptr : found->second;
+}
+
+} // namespace forms::web

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Farbenlehre-Projekt
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "keypress.h"
+#include "point.h"
+
+namespace forms::web {
+
+// What the page's input is delivered to: a window or a control of the page, known to
+// the page by its number.
+class WebElement
+{
+public:
+    WebElement();
+    virtual ~WebElement();
+    WebElement(const WebElement &) = delete;
+    WebElement &operator=(const WebElement &) = delete;
+
+    int id() const { return m_id; }
+    // The element of a number; none once it is gone.
+    static WebElement *find(int id);
+
+    virtual void pointer(int, Point, int, int, int) {}
+    virtual void click() {}
+    // A key while it has the focus; false if it does not take it.
+    virtual bool key(const KeyPress &) { return false; }
+    virtual void focusChanged() {}
+    virtual void closeRequested() {}
+    virtual void scrolled() {}
+
+private:
+    int m_id;
+};
+
+// The device pixel that holds a logical position: where the page puts the first pixel
+// of a control at a whole logical pixel, and where the pointer finds it.
+inline Point devicePixelAt(PointF logical, double ratio)
+{
+    const auto floorOf = [](double value) {
+        const int truncated = static_cast<int>(value);
+        return truncated - (value < truncated ? 1 : 0);
+    };
+    return {floorOf(logical.x() * ratio), floorOf(logical.y() * ratio)};
+}
+
+} // namespace forms::web
