@@ -18,6 +18,15 @@ if [ -n "${with_tiers:-}" ]; then
     packages+=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick dbus-daemon dbus-bin
                at-spi2-core python3-pyatspi weston qt6-wayland)
 fi
+# The browser build: emscripten, and fonttools with brotli to cut the fonts the pages
+# carry. ./test also opens the pages in Chromium and in WebKitGTK, through their
+# WebDriver.
+if [ -n "${with_web:-}" ]; then
+    packages+=(emscripten fonttools python3-brotli)
+fi
+if [ -n "${with_tiers:-}" ]; then
+    packages+=(chromium chromium-driver python3-selenium webkit2gtk-driver)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -41,6 +50,23 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The browser build: the same tree configured with emscripten's toolchain, each program
+# one page in build/web, with a page that links both. Debian's emscripten finds its
+# JavaScript modules where Debian's Node.js keeps them, whichever Node.js runs it.
+build_web() {
+    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    emcmake cmake -S "$root" -B "$root/build/web-build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$root/build/web-build" --parallel "$jobs"
+    mkdir -p "$root/build/web"
+    cp "$root/build/web-build/cube/tessaro.html" "$root/build/web-build/cylinder/tubarin.html" \
+        "$root/platform/web/index.html" "$root/build/web/"
+}
+
+if [ -n "${web_only:-}" ]; then
+    build_web
+    return 0
+fi
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release
 target_options=()
 for target in ${build_targets:-}; do

@@ -9,6 +9,7 @@
 #include "text.h"
 #include "webpage.h"
 #include "windowlesscontrol.h"
+#include "windowpicture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -170,34 +171,11 @@ void WebWindow::composite(DrawingSurface &changed, const Rect &area)
                        & DeviceArea(Rect(origin, changed.logicalSize()), ratio) & m_screen.rect();
     if (dirty.isEmpty())
         return;
-    // The form's own picture lies under the picture boxes placed on it.
-    compositeSurface(surface(), dirty);
-    for (PlacedControl *control : form().controls())
-        if (DrawingSurface *picture = control->placedSurface())
-            compositeSurface(*picture, dirty);
+    ComposeWindow(surface(), dirty, m_screen);
     forms_window_present(id(), m_screen.line(dirty.top()) + dirty.left(), m_screen.width(), dirty.left(), dirty.top(),
                          dirty.width(), dirty.height());
     if (std::find(changedWindows.begin(), changedWindows.end(), this) == changedWindows.end())
         changedWindows.push_back(this);
-}
-
-void WebWindow::compositeSurface(DrawingSurface &shown, const Rect &dirty)
-{
-    const double ratio = devicePixelRatio();
-    const Point origin = shown.originInRoot();
-    const Point first = devicePixelAt(PointF(origin), ratio);
-    const Rect area = DeviceArea(Rect(origin, shown.logicalSize()), ratio) & dirty;
-    const PixelBuffer &picture = shown.image();
-    if (area.isEmpty() || picture.isNull())
-        return;
-    // The area may reach a device pixel past the picture: its last column and row go
-    // on there.
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const Pixel *source = picture.line(std::min(y - first.y(), picture.height() - 1));
-        Pixel *target = m_screen.line(y);
-        for (int x = area.left(); x <= area.right(); ++x)
-            target[x] = source[std::min(x - first.x(), picture.width() - 1)];
-    }
 }
 
 void WebWindow::updateChangedLabelTexts()

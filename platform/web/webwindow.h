@@ -15,8 +15,7 @@ namespace forms::web {
 // A form in the page: the main window fills the page, any other form is a panel over
 // it with a caption bar and a close button. The client area is one canvas at whole
 // device pixels, into which the form's picture and its picture boxes' pictures are
-// composited, each picture box's first pixel at the device pixel that holds its origin
-// and within the device pixels its rounded edges take, as the pointer finds them.
+// composed (ComposeWindow) where the pointer finds them.
 class WebWindow final : public WebSurface, public WindowPeer, public WebCanvas
 {
 public:
@@ -59,7 +58,6 @@ public:
 private:
     void place();
     void updateLabelTexts();
-    void compositeSurface(DrawingSurface &surface, const Rect &dirty);
 
     PixelBuffer m_screen;
     Point m_position;

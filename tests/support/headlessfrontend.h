@@ -44,7 +44,8 @@ public:
 
     forms::Size screenSize() const override { return m_screen; }
     double refreshRate() const override { return 60; }
-    forms::Colour defaultBackColor() const override { return forms::RGB(240, 240, 240); }
+    forms::Colour defaultBackColor() const override { return m_buttonFace; }
+    void setButtonFace(forms::Colour colour) { m_buttonFace = colour; }
     forms::Point devicePixelAt(forms::PointF logical, double ratio) const override;
 
     std::unique_ptr<forms::WindowPeer> createWindow(forms::Form &form) override;
@@ -92,6 +93,7 @@ private:
     std::string m_runtimeError;
     bool m_quitAsked = false;
     const forms::Element *m_focus = nullptr;
+    forms::Colour m_buttonFace = forms::RGB(240, 240, 240);
 };
 
 } // namespace headless
