@@ -5,10 +5,11 @@
 
 #include "colour.h"
 #include "colourrules.h"
-#include "formstest.h"
 #include "numericrules.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -24,7 +25,7 @@ std::vector<Dot> rings(colourrules::Figure figure, float downTo,
         if (radius < downTo)
             break;
         for (int point = 0; point <= colourrules::LastPoint; ++point) {
-            const QPointF place = ringPoint(radius, point);
+            const forms::PointF place = ringPoint(radius, point);
             dots.push_back({static_cast<float>(place.x()), static_cast<float>(place.y()), colour(radius, point)});
         }
     }
@@ -56,9 +57,16 @@ Mixed mixedOf(float radius, int pointIndex)
             colourrules::MixWithWhite(hue.blue, whiteShare)};
 }
 
+// A colour as "(r, g, b)", for readable failures.
+std::string described(forms::Colour colour)
+{
+    return '(' + std::to_string(forms::Red(colour)) + ", " + std::to_string(forms::Green(colour)) + ", "
+           + std::to_string(forms::Blue(colour)) + ')';
+}
+
 } // namespace
 
-QPointF ringPoint(float radius, int pointIndex)
+forms::PointF ringPoint(float radius, int pointIndex)
 {
     const colourrules::RingPlace place =
         colourrules::PlaceOnRing(radius, hueAngle(pointIndex), colourrules::SinglePi());
@@ -106,8 +114,10 @@ DotReplay::DotReplay(const forms::DrawingSurface &window)
     m_owners.setScaleLeft(window.ScaleLeft());
     m_owners.setBackColor(NoDot);
     if (m_owners.image().size() != window.image().size()
-        || m_owners.mapping().toDevice(1234.5, -987.25) != window.mapping().toDevice(1234.5, -987.25))
-        qFatal("The replay surface does not match the window");
+        || m_owners.mapping().toDevice(1234.5, -987.25) != window.mapping().toDevice(1234.5, -987.25)) {
+        std::fputs("The replay surface does not match the window\n", stderr);
+        std::abort();
+    }
 }
 
 void DotReplay::add(const std::vector<Dot> &dots, int drawWidth, bool solid)
@@ -141,9 +151,9 @@ forms::PixelBuffer DotReplay::paintedOver(const forms::PixelBuffer &before) cons
     return result;
 }
 
-std::vector<QPoint> DotReplay::pixelsOf(int index) const
+std::vector<forms::Point> DotReplay::pixelsOf(int index) const
 {
-    std::vector<QPoint> pixels;
+    std::vector<forms::Point> pixels;
     const forms::PixelBuffer &owners = m_owners.image();
     for (int y = 0; y < owners.height(); ++y) {
         const forms::Pixel *owner = owners.line(y);
@@ -154,7 +164,7 @@ std::vector<QPoint> DotReplay::pixelsOf(int index) const
     return pixels;
 }
 
-forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel)
+forms::Colour pointAt(const forms::DrawingSurface &surface, forms::Point pixel)
 {
     const forms::PointF user =
         surface.mapping().fromDevice(forms::PointF(pixel.x(), pixel.y()) + forms::PointF(0.5, 0.5));
@@ -166,12 +176,12 @@ forms::PixelBuffer clearedImage(const forms::DrawingSurface &window, forms::Colo
     return forms::PixelBuffer(window.image().size(), forms::ToPixel(colour));
 }
 
-QString imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected)
+std::string imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected)
 {
     if (actual.size() != expected.size())
-        return QStringLiteral("images of different sizes");
+        return "images of different sizes";
     int differing = 0;
-    QString first;
+    std::string first;
     for (int y = 0; y < actual.height(); ++y) {
         const forms::Pixel *lineA = actual.line(y);
         const forms::Pixel *lineE = expected.line(y);
@@ -179,12 +189,10 @@ QString imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuff
             if (forms::FromPixel(lineA[x]) == forms::FromPixel(lineE[x]))
                 continue;
             if (differing++ == 0)
-                first = QStringLiteral("pixel (%1, %2) is %3 instead of %4")
-                            .arg(x)
-                            .arg(y)
-                            .arg(formstest::describe(forms::FromPixel(lineA[x])),
-                                 formstest::describe(forms::FromPixel(lineE[x])));
+                first = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is "
+                        + described(forms::FromPixel(lineA[x])) + " instead of "
+                        + described(forms::FromPixel(lineE[x]));
         }
     }
-    return differing ? QStringLiteral("%1 pixels differ; %2").arg(differing).arg(first) : QString();
+    return differing ? std::to_string(differing) + " pixels differ; " + first : std::string();
 }

@@ -7,10 +7,7 @@
 #include "form.h"
 #include "pixelbuffer.h"
 
-#include <QPoint>
-#include <QPointF>
-#include <QString>
-
+#include <string>
 #include <vector>
 
 // One dot of a figure as the window should receive it.
@@ -22,7 +19,7 @@ struct Dot
 };
 
 // Where a ring's point lies: a third of a turn back from its hue angle.
-QPointF ringPoint(float radius, int pointIndex);
+forms::PointF ringPoint(float radius, int pointIndex);
 
 // The dots of the figures in drawing order, from the rim down to the last ring not
 // below `downTo`.
@@ -48,7 +45,7 @@ public:
     // `before` with every pixel a dot covers in the colour of the dot on top.
     forms::PixelBuffer paintedOver(const forms::PixelBuffer &before) const;
     // The device pixels where dot `index` is on top; empty where later dots hide it.
-    std::vector<QPoint> pixelsOf(int index) const;
+    std::vector<forms::Point> pixelsOf(int index) const;
 
 private:
     forms::Form m_owners;
@@ -56,10 +53,10 @@ private:
 };
 
 // The colour the window gives back with Point at the centre of a device pixel.
-forms::Colour pointAt(const forms::DrawingSurface &surface, QPoint pixel);
+forms::Colour pointAt(const forms::DrawingSurface &surface, forms::Point pixel);
 
 // A uniform picture of the window's size, as a cleared window shows it.
 forms::PixelBuffer clearedImage(const forms::DrawingSurface &window, forms::Colour colour);
 
 // Empty when both pictures are equal, else how many pixels differ and the first.
-QString imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected);
+std::string imageDifference(const forms::PixelBuffer &actual, const forms::PixelBuffer &expected);

@@ -3,7 +3,6 @@
 
 #include "rundalitest.h"
 
-#include "formregistry.h"
 #include "formstest.h"
 
 #include <QCursor>
@@ -23,13 +22,6 @@ void RundaliTest::init()
 void RundaliTest::cleanup()
 {
     formstest::reset();
-}
-
-frmRundali &shownWindow()
-{
-    frmRundali &form = forms::FormRegistry::instance<frmRundali>();
-    form.Show();
-    return form;
 }
 
 } // namespace rundalitest

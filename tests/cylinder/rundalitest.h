@@ -3,14 +3,12 @@
 
 #pragma once
 
-#include "frmrundali.h"
+#include "rundalicore.h"
 
 #include <QObject>
 
-// What every test of the program starts from, and the window as the tests use it.
+// What every test of the program on Qt starts from.
 namespace rundalitest {
-
-constexpr forms::Colour Background = forms::RGB(64, 64, 64);
 
 // Drawing unpaced and runtime errors thrown; the pointer parked away from every window
 // before each test, so that the next move to any point is a move; every form gone after it.
@@ -23,8 +21,5 @@ protected slots:
     void init();
     void cleanup();
 };
-
-// The main window, shown.
-frmRundali &shownWindow();
 
 } // namespace rundalitest

@@ -71,9 +71,9 @@ void drawFigure(frmRundali &form, forms::CommandButton *button, bool singlePixel
 
 void compareDot(const frmRundali &form, const DotReplay &replay, int dot, forms::Colour colour)
 {
-    const std::vector<QPoint> pixels = replay.pixelsOf(dot);
+    const std::vector<forms::Point> pixels = replay.pixelsOf(dot);
     QVERIFY(!pixels.empty());
-    for (const QPoint &pixel : pixels)
+    for (const forms::Point &pixel : pixels)
         QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(colour));
 }
 
@@ -142,7 +142,7 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
     click(form.Start1);
 
     const forms::PixelBuffer expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
-    QCOMPARE(imageDifference(form.image(), expected), QString());
+    QCOMPARE(qs(imageDifference(form.image(), expected)), QString());
     QCOMPARE(form.currentFigure, Figure::HueCircle);
     QCOMPARE(form.radius, 0.0f);
     QCOMPARE(form.pointIndex, 500);
@@ -160,7 +160,7 @@ void tst_RundaliFigures::hueCircleIsPaintedExactly()
 
 void tst_RundaliFigures::hueCircleFirstAndLastDot()
 {
-    const QPointF first = ringPoint(colourrules::Rim, 0);
+    const QPointF first = formstest::qt(ringPoint(colourrules::Rim, 0));
     QCOMPARE(qRound(first.x()), -500);
     QCOMPARE(qRound(first.y()), -866);
 
@@ -172,20 +172,21 @@ void tst_RundaliFigures::hueCircleFirstAndLastDot()
     // the replay counts device pixels.
     const double dpr = form.mapping().devicePixelRatio();
     const double reach = 5 * dpr + 1;
-    const std::vector<QPoint> firstPixels = replay.pixelsOf(0);
+    const std::vector<forms::Point> firstPixels = replay.pixelsOf(0);
     QVERIFY(!firstPixels.empty());
     const QPointF centre = formstest::qt(form.mapping().toDevice(-500, -866));
-    for (const QPoint &pixel : firstPixels) {
+    for (const forms::Point &pixel : firstPixels) {
         QVERIFY(std::hypot(pixel.x() + 0.5 - centre.x(), pixel.y() + 0.5 - centre.y()) < reach);
         QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(254, 0, 127)));
     }
 
     // The last dot, the last point of the innermost ring (radius 8), lies whole on top.
-    const std::vector<QPoint> lastPixels = replay.pixelsOf(replay.size() - 1);
+    const std::vector<forms::Point> lastPixels = replay.pixelsOf(replay.size() - 1);
     QVERIFY(lastPixels.size() >= 70 * dpr * dpr);
-    const QPointF lastPlace = ringPoint(colourrules::RingRadii(Figure::HueCircle).back(), colourrules::LastPoint);
+    const QPointF lastPlace =
+        formstest::qt(ringPoint(colourrules::RingRadii(Figure::HueCircle).back(), colourrules::LastPoint));
     const QPointF last = formstest::qt(form.mapping().toDevice(lastPlace.x(), lastPlace.y()));
-    for (const QPoint &pixel : lastPixels)
+    for (const forms::Point &pixel : lastPixels)
         QVERIFY(std::hypot(pixel.x() + 0.5 - last.x(), pixel.y() + 0.5 - last.y()) < reach);
     QCOMPARE(form.pointX, static_cast<float>(lastPlace.x()));
     QCOMPARE(form.pointY, static_cast<float>(lastPlace.y()));
@@ -235,7 +236,7 @@ void tst_RundaliFigures::hueCircleIgnoresHaltAndRepeats()
     QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Weiter"));
 
     const forms::PixelBuffer expected = replayOf(form, Figure::HueCircle).paintedOver(clearedImage(form, Background));
-    QCOMPARE(imageDifference(once, expected), QString());
+    QCOMPARE(qs(imageDifference(once, expected)), QString());
 }
 
 void tst_RundaliFigures::hueCircleTakesNoInput()
@@ -257,7 +258,7 @@ void tst_RundaliFigures::saturationDiscIsPaintedExactly()
 
     const forms::PixelBuffer expected =
         replayOf(form, Figure::SaturationDisc).paintedOver(clearedImage(form, Background));
-    QCOMPARE(imageDifference(form.image(), expected), QString());
+    QCOMPARE(qs(imageDifference(form.image(), expected)), QString());
 
     QCOMPARE(form.currentFigure, Figure::SaturationDisc);
     QCOMPARE(form.radius, 0.0f);
@@ -318,7 +319,7 @@ void tst_RundaliFigures::saturationDiscInnermostRing()
     const DotReplay &replay = replayOf(form, Figure::SaturationDisc);
     int pixelsRead = 0;
     for (int dot = replay.size() - colourrules::PointsPerRing; dot < replay.size(); ++dot) {
-        for (const QPoint &pixel : replay.pixelsOf(dot)) {
+        for (const forms::Point &pixel : replay.pixelsOf(dot)) {
             const forms::Colour colour = pointAt(form, pixel);
             for (const int component : {forms::Red(colour), forms::Green(colour), forms::Blue(colour)})
                 QVERIFY2(component == 254 || component == 255, qPrintable(formstest::describe(colour)));
@@ -363,7 +364,7 @@ void tst_RundaliFigures::cylinderClearsAndPaintsTenSlices()
     // 0.09999992698431015, on top.
     const forms::PixelBuffer expected =
         replayOf(form, Figure::ColourCylinder).paintedOver(clearedImage(form, Background));
-    QCOMPARE(imageDifference(form.image(), expected), QString());
+    QCOMPARE(qs(imageDifference(form.image(), expected)), QString());
 
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
     QCOMPARE(form.radius, 0.0f);
@@ -408,7 +409,7 @@ void tst_RundaliFigures::cylinderInnermostRing()
     const DotReplay &replay = replayOf(form, Figure::ColourCylinder);
     int pixelsRead = 0;
     for (int dot = replay.size() - colourrules::PointsPerRing; dot < replay.size(); ++dot) {
-        for (const QPoint &pixel : replay.pixelsOf(dot)) {
+        for (const forms::Point &pixel : replay.pixelsOf(dot)) {
             QCOMPARE(formstest::describe(pointAt(form, pixel)), formstest::describe(RGB(25, 25, 25)));
             ++pixelsRead;
         }
@@ -688,7 +689,7 @@ void tst_RundaliFigures::redrawHueCircle()
 
     DotReplay replay(form);
     replay.add(hueCircleDots(), 3);
-    QCOMPARE(imageDifference(form.image(), replay.paintedOver(covered)), QString());
+    QCOMPARE(qs(imageDifference(form.image(), replay.paintedOver(covered))), QString());
     QCOMPARE(form.DrawWidth(), 3);
     QCOMPARE(form.currentFigure, Figure::HueCircle);
 }
@@ -706,7 +707,7 @@ void tst_RundaliFigures::redrawSaturationDisc()
 
     DotReplay replay(form);
     replay.add(saturationDiscDots(), 4);
-    QCOMPARE(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background))), QString());
+    QCOMPARE(qs(imageDifference(form.image(), replay.paintedOver(clearedImage(form, Background)))), QString());
     QCOMPARE(qs(form.cmdStop->Caption()), QStringLiteral("Weiter"));
     QCOMPARE(form.DrawWidth(), 4);
     QCOMPARE(form.currentFigure, Figure::SaturationDisc);
@@ -727,7 +728,7 @@ void tst_RundaliFigures::redrawColourCylinder()
     // Not cleared first, and the dots keep the window's width.
     DotReplay replay(form);
     replay.add(cylinderSliceDots(colourrules::SliceBrightnesses().back()), 4);
-    QCOMPARE(imageDifference(form.image(), replay.paintedOver(marked)), QString());
+    QCOMPARE(qs(imageDifference(form.image(), replay.paintedOver(marked))), QString());
     QCOMPARE(form.DrawWidth(), 4);
     QCOMPARE(form.currentFigure, Figure::ColourCylinder);
     QCOMPARE(static_cast<double>(form.brightness), -7.450580596923828e-8);
