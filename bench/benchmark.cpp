@@ -53,9 +53,13 @@ double medianNanoseconds(int runs, const std::function<void()> &prepare, const s
 }
 
 void measure(const std::string &name, int runs, const std::function<void()> &prepare,
-             const std::function<void()> &work)
+             const std::function<void()> &work, int repeats)
 {
-    std::printf("%-28s  median %s\n", name.c_str(), duration(medianNanoseconds(runs, prepare, work)).c_str());
+    const double nanoseconds = medianNanoseconds(runs, prepare, [&] {
+        for (int repeat = 0; repeat < repeats; ++repeat)
+            work();
+    });
+    std::printf("%-28s  median %s\n", name.c_str(), duration(nanoseconds / repeats).c_str());
     std::fflush(stdout);
 }
 

@@ -21,8 +21,10 @@ namespace bench {
 double medianNanoseconds(int runs, const std::function<void()> &prepare, const std::function<void()> &work);
 
 // Times `work` and prints one line: the name first, the median last with its unit.
+// Work too short for a page's coarse clock is done `repeats` times a run, and the
+// median is for one of them.
 void measure(const std::string &name, int runs, const std::function<void()> &prepare,
-             const std::function<void()> &work);
+             const std::function<void()> &work, int repeats = 1);
 
 // Times `work` and its floor, the least the machine could take for the same result,
 // run for run in turn so that both see the machine alike. Prints the name, both
@@ -58,5 +60,7 @@ private:
 
 void runCubeBenchmarks();
 void runCylinderBenchmarks();
+// What a screen reader costs, on the Qt front end.
+void runReaderBenchmark();
 
 } // namespace bench

@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     forms::FrontEnd::install(&frontEnd);
     forms::Pacing::setEnabled(false);
     bench::runCubeBenchmarks();
+    bench::runReaderBenchmark();
     bench::runCylinderBenchmarks();
     forms::FrontEnd::install(nullptr);
     return 0;

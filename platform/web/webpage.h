@@ -26,8 +26,9 @@ void forms_window_place(int id, int left, int top, int innerWidth, int innerHeig
                         int deviceHeight);
 void forms_window_show(int id, int shown);
 int forms_window_active(int id);
-// The device pixels of an area of the client area, 0xFFRRGGBB words, rows of `stride` words.
-void forms_window_present(int id, const void *pixels, int stride, int x, int y, int width, int height);
+// The device pixels of an area of the client area as the canvas keeps them, the bytes
+// red, green, blue and alpha, row after row.
+void forms_window_present(int id, const void *pixels, int x, int y, int width, int height);
 void forms_window_scroll(int id, int range, int page, int shown);
 int forms_window_scroll_position(int id);
 int forms_window_scroll_width(void);

@@ -172,8 +172,17 @@ void WebWindow::composite(DrawingSurface &changed, const Rect &area)
     if (dirty.isEmpty())
         return;
     ComposeWindow(surface(), dirty, m_screen);
-    forms_window_present(id(), m_screen.line(dirty.top()) + dirty.left(), m_screen.width(), dirty.left(), dirty.top(),
-                         dirty.width(), dirty.height());
+    // 0xFFRRGGBB words to the canvas's bytes red, green, blue, alpha: words 0xFFBBGGRR.
+    m_canvasBytes.resize(static_cast<std::size_t>(dirty.width()) * static_cast<std::size_t>(dirty.height()));
+    std::uint32_t *target = m_canvasBytes.data();
+    for (int row = dirty.top(); row <= dirty.bottom(); ++row) {
+        const std::uint32_t *source = m_screen.line(row) + dirty.left();
+        for (int column = 0; column < dirty.width(); ++column) {
+            const std::uint32_t pixel = source[column];
+            *target++ = (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
+        }
+    }
+    forms_window_present(id(), m_canvasBytes.data(), dirty.left(), dirty.top(), dirty.width(), dirty.height());
     if (std::find(changedWindows.begin(), changedWindows.end(), this) == changedWindows.end())
         changedWindows.push_back(this);
 }

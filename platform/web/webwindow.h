@@ -6,6 +6,9 @@
 #include "pixelbuffer.h"
 #include "websurface.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace forms {
 class Form;
 }
@@ -60,6 +63,8 @@ private:
     void updateLabelTexts();
 
     PixelBuffer m_screen;
+    // The area presented last, in the canvas's byte order.
+    std::vector<std::uint32_t> m_canvasBytes;
     Point m_position;
     Size m_inner;
     Margins m_frame;
