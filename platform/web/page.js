@@ -137,8 +137,14 @@ var LibraryFormsPage = {
                            modifiers: 0});
     },
 
+    // A family the forms name, as the page's CSS names it: Liberation Sans is the
+    // page's own renamed copy of it.
+    family: function(name) {
+      return '"' + (name === 'Liberation Sans' ? 'Farbenlehre Sans' : name) + '", sans-serif';
+    },
+
     fontOf: function(family, size, bold) {
-      return (bold ? 'bold ' : '') + size + 'px "' + family + '", sans-serif';
+      return (bold ? 'bold ' : '') + size + 'px ' + FormsPage.family(family);
     },
 
     // A line's height, as the font's own ascent and descent make it.
@@ -423,7 +429,7 @@ var LibraryFormsPage = {
   forms_control_font__deps: ['$FormsPage'],
   forms_control_font: function(id, family, size, bold) {
     var element = FormsPage.elements[id];
-    element.style.fontFamily = '"' + UTF8ToString(family) + '", sans-serif';
+    element.style.fontFamily = FormsPage.family(UTF8ToString(family));
     element.style.fontSize = size + 'px';
     element.style.fontWeight = bold ? 'bold' : 'normal';
   },
