@@ -79,8 +79,9 @@ int main(int argc, char *argv[])
             if (infoLeftOpen)
                 QTimer::singleShot(0, [] { closeThroughFrame(*forms::FormRegistry::find<frmInfoRundali>()); });
         });
-        // The script goes with the event loop, before the forms do.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&script] { script.reset(); });
+        // The script stops with the event loop, before the forms go. Qt 6.8 says so
+        // inside the step that ends the program, so the step must outlive it.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&script] { script->stop(); });
 
         QTimer::singleShot(0, formstest::widget(&form), [&] {
             if (redraw)

@@ -19,6 +19,8 @@ bool YieldScript::event(QEvent *event)
 {
     if (event->type() != PassEvent)
         return QObject::event(event);
+    if (m_stopped)
+        return true;
     // Posted again first: a pass started inside the step must find it waiting.
     post();
     if (m_stepping)

@@ -17,6 +17,8 @@ public:
     explicit YieldScript(std::function<void()> step);
 
     int passes() const { return m_passes; }
+    // No more steps; safe inside a step, which goes on to its end.
+    void stop() { m_stopped = true; }
 
 protected:
     bool event(QEvent *event) override;
@@ -26,5 +28,6 @@ private:
 
     std::function<void()> m_step;
     bool m_stepping = false;
+    bool m_stopped = false;
     int m_passes = 0;
 };
