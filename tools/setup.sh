@@ -25,7 +25,7 @@ if [ -n "${with_web:-}" ]; then
     packages+=(emscripten fonttools python3-brotli)
 fi
 if [ -n "${with_tiers:-}" ]; then
-    packages+=(chromium chromium-driver python3-selenium webkit2gtk-driver)
+    packages+=(chromium chromium-driver python3-selenium python3-numpy webkit2gtk-driver)
 fi
 
 missing=()

@@ -9,6 +9,7 @@
 #include "placedcontrol.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -32,6 +33,25 @@ void compose(DrawingSurface &shown, const Rect &area, PixelBuffer &screen)
 }
 
 } // namespace
+
+Rect ShownArea(const DrawingSurface &shown, const Rect &logical)
+{
+    const double ratio = shown.mapping().devicePixelRatio();
+    const Point origin = shown.originInRoot();
+    const Point first = FrontEnd::current().devicePixelAt(PointF(origin), ratio);
+    const Rect covered = DeviceArea(Rect(origin, shown.logicalSize()), ratio);
+    const Size picture = shown.image().size();
+    // The picture's pixels the area touches, its edges taken outwards.
+    const int left = static_cast<int>(std::floor(logical.left() * ratio));
+    const int top = static_cast<int>(std::floor(logical.top() * ratio));
+    int right = static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1;
+    int bottom = static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1;
+    if (right >= picture.width() - 1)
+        right = std::max(right, covered.right() - first.x());
+    if (bottom >= picture.height() - 1)
+        bottom = std::max(bottom, covered.bottom() - first.y());
+    return Rect::fromCorners(Point(left, top) + first, Point(right, bottom) + first) & covered;
+}
 
 void ComposeWindow(DrawingSurface &window, const Rect &area, PixelBuffer &screen)
 {

@@ -17,4 +17,10 @@ class DrawingSurface;
 // into a picture of the window's device size.
 void ComposeWindow(DrawingSurface &window, const Rect &area, PixelBuffer &screen);
 
+// The device pixels of the window's screen that show a logical area of a surface's
+// picture, placed as above: each whose picture pixel lies in the area, and, where the
+// area takes the picture's last column or row, those that repeat it. A window's screen
+// brought up to date over this area shows every pixel drawn in it.
+Rect ShownArea(const DrawingSurface &shown, const Rect &logical);
+
 } // namespace forms

@@ -4,7 +4,6 @@
 #include "webwindow.h"
 
 #include "control.h"
-#include "devicearea.h"
 #include "form.h"
 #include "text.h"
 #include "webpage.h"
@@ -165,10 +164,7 @@ void WebWindow::scrolled()
 
 void WebWindow::composite(DrawingSurface &changed, const Rect &area)
 {
-    const double ratio = devicePixelRatio();
-    const Point origin = changed.originInRoot();
-    const Rect dirty = DeviceArea(area.translated(origin), ratio)
-                       & DeviceArea(Rect(origin, changed.logicalSize()), ratio) & m_screen.rect();
+    const Rect dirty = ShownArea(changed, area) & m_screen.rect();
     if (dirty.isEmpty())
         return;
     ComposeWindow(surface(), dirty, m_screen);

@@ -39,7 +39,11 @@ public:
     void setAccessibleDescription(const std::string &) override {}
     bool hasFocus() const override { return installed && installed->focus() == m_element; }
     double devicePixelRatio() const override { return installed ? installed->ratio() : 1; }
-    void present(const forms::Rect &, Timing) override {}
+    void present(const forms::Rect &area, Timing) override
+    {
+        if (installed)
+            installed->presented(dynamic_cast<const forms::DrawingSurface &>(*m_element), area);
+    }
     void marksMoved(const forms::Rect &, const forms::Rect &) override {}
     void takeTabFocus() override {}
 

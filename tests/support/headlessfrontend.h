@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "drawingsurface.h"
 #include "frontend.h"
 
 #include <deque>
@@ -33,6 +34,16 @@ public:
     void idle();
     // The clock moved on: the timers then due run.
     void advance(int milliseconds);
+    // Told each area of a surface's picture handed over to be shown.
+    void onPresent(std::function<void(const forms::DrawingSurface &, const forms::Rect &)> presented)
+    {
+        m_presented = std::move(presented);
+    }
+    void presented(const forms::DrawingSurface &surface, const forms::Rect &area) const
+    {
+        if (m_presented)
+            m_presented(surface, area);
+    }
 
     int yields() const { return m_yields; }
     const std::vector<std::string> &said() const { return m_said; }
@@ -84,6 +95,7 @@ private:
     double m_ratio;
     std::deque<std::function<void()>> m_queue;
     std::function<void()> m_everyYield;
+    std::function<void(const forms::DrawingSurface &, const forms::Rect &)> m_presented;
     bool m_stepping = false;
     std::map<int, Timer> m_timers;
     int m_lastTimer = 0;
