@@ -5,8 +5,9 @@
 # Takes the README's pictures docs/tessaro.png and docs/tubarin.png from the real
 # programs: starts them one after the other in a virtual X server of 1024 x 768 pixels
 # with a window manager, draws a figure through the program's own buttons with xdotool,
-# points at a colour and captures the window with ImageMagick's import.
-# Run through ./run screenshots, which builds the programs first.
+# points at a colour and captures the window with ImageMagick's import; then
+# docs/browser.png, Tessaro's page in headless Chromium (webscreenshot.py).
+# Run through ./run screenshots, which builds the programs and the pages first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 docs="$root/docs"
@@ -141,3 +142,7 @@ click_until_drawn "$(at_x 1300)" "$(at_y -850)" "$(at_x 990)" "$(at_y 0)" 404040
 wait_for_change "$(at_x 10)" "$(at_y 0)" 404040 # the rings are drawn from the rim inwards
 point_at "$(at_x -450)" "$(at_y 350)"
 capture tubarin.png
+
+/usr/bin/python3 "$root/tools/webscreenshot.py" "$root/build/web/tessaro.html" "$work/browser.png"
+convert "$work/browser.png" -define png:compression-level=9 "$docs/browser.png"
+echo "docs/browser.png: $(stat -c %s "$docs/browser.png") bytes"

@@ -575,6 +575,10 @@ def main():
                 escape(page, closed)
                 errors = page.errors()
                 page.check('%s: no console error' % program, not errors, '; '.join(errors))
+                # All it needs is in its one file: it runs with the network cut.
+                fetched = page.js('return performance.getEntriesByType("resource").map(e => e.name)'
+                                  '.filter(name => !name.startsWith("data:"));')
+                page.check('%s: fetches nothing' % program, not fetched, ', '.join(fetched))
             print('time: %s took %.0fs' % (page.label(program), time.monotonic() - started))
         if once:
             started = time.monotonic()
