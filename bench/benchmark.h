@@ -58,9 +58,10 @@ private:
     std::vector<Stroke> m_strokes;
 };
 
-void runCubeBenchmarks();
+// The cube's figures; then, on the window as they left it, what `more` measures.
+void runCubeBenchmarks(const std::function<void()> &more = {});
 void runCylinderBenchmarks();
-// What a screen reader costs, on the Qt front end.
+// What a screen reader costs walking Tessaro's window, on the Qt front end.
 void runReaderBenchmark();
 
 } // namespace bench

@@ -54,7 +54,7 @@ DrawingFloor cutFloor(const frmTessaro &form)
 
 } // namespace
 
-void runCubeBenchmarks()
+void runCubeBenchmarks(const std::function<void()> &more)
 {
     // Laid out for the benchmark's 1920 x 1080 screen, not shown.
     frmTessaro &form = forms::FormRegistry::instance<frmTessaro>();
@@ -85,6 +85,8 @@ void runCubeBenchmarks()
         },
         100);
 
+    if (more)
+        more();
     forms::FormRegistry::destroyAll();
 }
 

@@ -14,8 +14,7 @@ int main(int argc, char *argv[])
     forms::qt::QtFrontEnd frontEnd;
     forms::FrontEnd::install(&frontEnd);
     forms::Pacing::setEnabled(false);
-    bench::runCubeBenchmarks();
-    bench::runReaderBenchmark();
+    bench::runCubeBenchmarks(bench::runReaderBenchmark);
     bench::runCylinderBenchmarks();
     forms::FrontEnd::install(nullptr);
     return 0;

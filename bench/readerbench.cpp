@@ -31,7 +31,6 @@ void runReaderBenchmark()
     measure("reader walks the window", 31, [&] { objects = 0; },
             [&] { walk(QAccessible::queryAccessibleInterface(window)); });
     std::printf("%-28s  %d objects\n", "", objects);
-    forms::FormRegistry::destroyAll();
 }
 
 } // namespace bench
