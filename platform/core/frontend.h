@@ -13,11 +13,12 @@
 #include <vector>
 
 // What a window system does for the forms: the one page a new front end's author
-// reads. (The peers share their common parts virtually, so that one class of a front
-// end may implement what a window and a picture box have in common.) The core keeps every model, picture and rule; a front end shows them with
+// reads. The core keeps every model, picture and rule; a front end shows them with
 // its own windows and controls, measures and draws text, and hands the user's input
-// back to the core as device pixels, keys and clicks. All places are logical pixels
-// of the front end's screen unless they say device pixels.
+// back to the core as device pixels, keys and clicks. (The peers share their common
+// parts virtually, so that one class of a front end may implement what a window and
+// a picture box have in common.) All places are logical pixels of the front end's
+// screen unless they say device pixels.
 namespace forms {
 
 class CommandButton;
