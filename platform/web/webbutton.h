@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "frontend.h"
-#include "webelement.h"
+#include "webcontrol.h"
 
 namespace forms {
 class CommandButton;
@@ -14,25 +13,18 @@ namespace forms::web {
 
 // A command button as the page's own button: the mouse, a touch, Space and Enter
 // click it.
-class WebButton final : public ButtonPeer, public WebElement
+class WebButton final : public WebControl<ButtonPeer>
 {
 public:
     WebButton(CommandButton &button, int window);
 
-    void setAccessibleName(const std::string &) override {}
-    void setAccessibleDescription(const std::string &) override {}
-    bool hasFocus() const override;
-    void setName(const std::string &name) override;
-    void setGeometry(const Rect &place) override;
-    void setVisible(bool visible) override;
     void setCaption(const std::string &caption) override;
-    void setFont(const Font &font) override;
+    void setFont(const Font &font) override { showFont(font); }
 
     void click() override;
 
 private:
     CommandButton &m_button;
-    int m_window;
 };
 
 } // namespace forms::web

@@ -3,6 +3,8 @@
 
 #include "webelement.h"
 
+#include "webpage.h"
+
 #include <map>
 
 namespace forms::web {
@@ -37,6 +39,23 @@ WebElement *WebElement::find(int id)
 {
     const auto found = registry().elements.find(id);
     return found == registry().elements.end() ? nullptr : found->second;
+}
+
+void WebElement::setAccessibleName(const std::string &name)
+{
+    m_name = name;
+    forms_control_accessible(m_id, m_name.c_str(), m_description.c_str());
+}
+
+void WebElement::setAccessibleDescription(const std::string &description)
+{
+    m_description = description;
+    forms_control_accessible(m_id, m_name.c_str(), m_description.c_str());
+}
+
+bool WebElement::hasFocus() const
+{
+    return forms_has_focus(m_id) != 0;
 }
 
 } // namespace forms::web

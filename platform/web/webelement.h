@@ -3,14 +3,17 @@
 
 #pragma once
 
+#include "frontend.h"
 #include "keypress.h"
 #include "point.h"
+
+#include <string>
 
 namespace forms::web {
 
 // What the page's input is delivered to: a window or a control of the page, known to
-// the page by its number.
-class WebElement
+// the page by its number; what a reader is told of it.
+class WebElement : public virtual ElementPeer
 {
 public:
     WebElement();
@@ -22,6 +25,10 @@ public:
     // The element of a number; none once it is gone.
     static WebElement *find(int id);
 
+    void setAccessibleName(const std::string &name) override;
+    void setAccessibleDescription(const std::string &description) override;
+    bool hasFocus() const override;
+
     virtual void pointer(int, Point, int, int, int) {}
     virtual void click() {}
     // A key while it has the focus; false if it does not take it.
@@ -32,6 +39,8 @@ public:
 
 private:
     int m_id;
+    std::string m_name;
+    std::string m_description;
 };
 
 // The device pixel that holds a logical position: where the page puts the first pixel

@@ -4,12 +4,13 @@
 #include "webpicture.h"
 
 #include "picturebox.h"
+#include "webcontrol.h"
 #include "webpage.h"
 
 namespace forms::web {
 
 namespace {
-constexpr int PictureKind = 3;
+constexpr int PictureKind = static_cast<int>(ControlKind::Picture);
 }
 
 WebPicture::WebPicture(PictureBox &picture, WebCanvas *canvas) : WebSurface(picture, canvas)

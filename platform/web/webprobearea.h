@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "frontend.h"
-#include "webelement.h"
+#include "webcontrol.h"
 
 namespace forms {
 class ProbeArea;
@@ -14,16 +13,11 @@ namespace forms::web {
 
 // A probe area: an element over part of a surface that the keyboard explores; the
 // pointer passes through it.
-class WebProbeArea final : public ProbeAreaPeer, public WebElement
+class WebProbeArea final : public WebControl<ProbeAreaPeer>
 {
 public:
     WebProbeArea(ProbeArea &area, int window);
 
-    void setAccessibleName(const std::string &name) override;
-    void setAccessibleDescription(const std::string &description) override;
-    bool hasFocus() const override;
-    void setName(const std::string &name) override;
-    void setGeometry(const Rect &place) override;
     void setVisible(bool visible) override;
 
     bool key(const KeyPress &press) override;
@@ -31,9 +25,6 @@ public:
 
 private:
     ProbeArea &m_area;
-    int m_window;
-    std::string m_name;
-    std::string m_description;
 };
 
 } // namespace forms::web

@@ -12,26 +12,9 @@ WebSurface::WebSurface(DrawingSurface &surface, WebCanvas *canvas) : m_canvas(ca
 {
 }
 
-void WebSurface::setAccessibleName(const std::string &name)
-{
-    m_name = name;
-    forms_control_accessible(id(), m_name.c_str(), m_description.c_str());
-}
-
-void WebSurface::setAccessibleDescription(const std::string &description)
-{
-    m_description = description;
-    forms_control_accessible(id(), m_name.c_str(), m_description.c_str());
-}
-
 double WebSurface::devicePixelRatio() const
 {
     return forms_device_ratio();
-}
-
-bool WebSurface::hasFocus() const
-{
-    return forms_has_focus(id()) != 0;
 }
 
 void WebSurface::present(const Rect &area, Timing)

@@ -36,9 +36,6 @@ public:
 
     DrawingSurface &surface() const { return m_surface; }
 
-    void setAccessibleName(const std::string &name) override;
-    void setAccessibleDescription(const std::string &description) override;
-    bool hasFocus() const override;
     double devicePixelRatio() const override;
     void present(const Rect &area, Timing timing) override;
     void marksMoved(const Rect &before, const Rect &after) override;
@@ -52,8 +49,6 @@ protected:
 
 private:
     DrawingSurface &m_surface;
-    std::string m_name;
-    std::string m_description;
 };
 
 } // namespace forms::web

@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "frontend.h"
-#include "webelement.h"
+#include "webcontrol.h"
 
 namespace forms {
 class TextBox;
@@ -14,23 +13,14 @@ namespace forms::web {
 
 // A text box as a labelled output of the page: it shows a value, and a reader reads
 // it with its name.
-class WebTextBox final : public TextBoxPeer, public WebElement
+class WebTextBox final : public WebControl<TextBoxPeer>
 {
 public:
     WebTextBox(TextBox &box, int window);
 
-    void setAccessibleName(const std::string &name) override;
-    void setAccessibleDescription(const std::string &) override {}
-    bool hasFocus() const override;
-    void setName(const std::string &name) override;
-    void setGeometry(const Rect &place) override;
-    void setVisible(bool visible) override;
     void setText(const std::string &text) override;
     void setBackColor(Colour colour) override;
-    void setFont(const Font &font) override;
-
-private:
-    int m_window;
+    void setFont(const Font &font) override { showFont(font); }
 };
 
 } // namespace forms::web
