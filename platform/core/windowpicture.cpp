@@ -15,12 +15,17 @@ namespace forms {
 
 namespace {
 
+// The device pixels of the window's screen a surface's picture covers.
+Rect coveredBy(const DrawingSurface &shown, double ratio)
+{
+    return DeviceArea(Rect(shown.originInRoot(), shown.logicalSize()), ratio);
+}
+
 void compose(DrawingSurface &shown, const Rect &area, PixelBuffer &screen)
 {
     const double ratio = shown.mapping().devicePixelRatio();
-    const Point origin = shown.originInRoot();
-    const Point first = FrontEnd::current().devicePixelAt(PointF(origin), ratio);
-    const Rect covered = DeviceArea(Rect(origin, shown.logicalSize()), ratio) & area & screen.rect();
+    const Point first = FrontEnd::current().devicePixelAt(PointF(shown.originInRoot()), ratio);
+    const Rect covered = coveredBy(shown, ratio) & area & screen.rect();
     const PixelBuffer &picture = shown.image();
     if (covered.isEmpty() || picture.isNull())
         return;
@@ -39,7 +44,7 @@ Rect ShownArea(const DrawingSurface &shown, const Rect &logical)
     const double ratio = shown.mapping().devicePixelRatio();
     const Point origin = shown.originInRoot();
     const Point first = FrontEnd::current().devicePixelAt(PointF(origin), ratio);
-    const Rect covered = DeviceArea(Rect(origin, shown.logicalSize()), ratio);
+    const Rect covered = coveredBy(shown, ratio);
     const Size picture = shown.image().size();
     // The picture's pixels the area touches, its edges taken outwards.
     const int left = static_cast<int>(std::floor(logical.left() * ratio));
@@ -55,10 +60,25 @@ Rect ShownArea(const DrawingSurface &shown, const Rect &logical)
 
 void ComposeWindow(DrawingSurface &window, const Rect &area, PixelBuffer &screen)
 {
-    compose(window, area, screen);
+    // Bottom to top: the window's own picture, then each picture box's over it. What
+    // lies under the topmost picture that covers the whole area is not composed.
+    const Rect shown = area & screen.rect();
+    const auto coversAll = [&shown](const DrawingSurface &layer) {
+        return !layer.image().isNull() && coveredBy(layer, layer.mapping().devicePixelRatio()).contains(shown);
+    };
+    const DrawingSurface *bottom = &window;
     for (PlacedControl *control : window.controls())
-        if (DrawingSurface *picture = control->placedSurface())
-            compose(*picture, area, screen);
+        if (const DrawingSurface *picture = control->placedSurface(); picture && coversAll(*picture))
+            bottom = picture;
+    bool composing = bottom == &window;
+    if (composing)
+        compose(window, area, screen);
+    for (PlacedControl *control : window.controls())
+        if (DrawingSurface *picture = control->placedSurface()) {
+            composing = composing || picture == bottom;
+            if (composing)
+                compose(*picture, area, screen);
+        }
 }
 
 } // namespace forms
