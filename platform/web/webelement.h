@@ -11,6 +11,9 @@
 
 namespace forms::web {
 
+// What the pointer does, as the page numbers it.
+enum class PointerKind { Move = 1, Press = 2, Release = 3 };
+
 // What the page's input is delivered to: a window or a control of the page, known to
 // the page by its number; what a reader is told of it.
 class WebElement : public virtual ElementPeer
@@ -29,7 +32,7 @@ public:
     void setAccessibleDescription(const std::string &description) override;
     bool hasFocus() const override;
 
-    virtual void pointer(int, Point, int, int, int) {}
+    virtual void pointer(PointerKind, Point, int, int, int) {}
     virtual void click() {}
     // A key while it has the focus; false if it does not take it.
     virtual bool key(const KeyPress &) { return false; }

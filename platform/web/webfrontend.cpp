@@ -26,7 +26,8 @@ namespace {
 
 WebFrontEnd *installed = nullptr;
 
-// The kinds of input the page queues, as page.js numbers them.
+// The kinds of input the page queues, as page.js numbers them; the first three are
+// the pointer's (PointerKind).
 enum Input { PointerMove = 1, PointerPress, PointerRelease, Click, Key, Focus, Close, Timer, Posted, Scroll };
 
 WebWindow &windowOf(const Control &control)
@@ -216,7 +217,7 @@ void WebFrontEnd::deliver(const int (&input)[8])
     case PointerMove:
     case PointerPress:
     case PointerRelease:
-        element->pointer(kind, {input[2], input[3]}, input[4], input[5], input[7]);
+        element->pointer(static_cast<PointerKind>(kind), {input[2], input[3]}, input[4], input[5], input[7]);
         break;
     case Click:
         element->click();

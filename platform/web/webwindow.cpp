@@ -131,12 +131,12 @@ int WebWindow::scrollPosition() const
     return forms_window_scroll_position(id());
 }
 
-void WebWindow::pointer(int kind, Point device, int button, int buttons, int shift)
+void WebWindow::pointer(PointerKind kind, Point device, int button, int buttons, int shift)
 {
     Form &shown = form();
-    if (kind == 1)
+    if (kind == PointerKind::Move)
         shown.pointerMoved(shown, device, buttons, shift);
-    else if (kind == 2)
+    else if (kind == PointerKind::Press)
         shown.pointerPressed(shown, device, button, buttons, shift);
     else
         shown.pointerReleased(shown, device, button);

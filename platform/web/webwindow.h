@@ -49,7 +49,7 @@ public:
     void hideScrollBar() override;
     int scrollPosition() const override;
 
-    void pointer(int kind, Point device, int button, int buttons, int shift) override;
+    void pointer(PointerKind kind, Point device, int button, int buttons, int shift) override;
     bool key(const KeyPress &press) override;
     void closeRequested() override;
     void scrolled() override;
